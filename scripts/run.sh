@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Dalvo and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF
+cmake --build build/release --target dalvo
+exec build/release/src/dalvo "$@"

@@ -1,0 +1,161 @@
+#include "main_window/controls.h"
+
+#include "main_window/colours.h"
+#include "main_window/handler_guard.h"
+#include "main_window/twips.h"
+#include "simulation/dalvo_error.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+using Simulation::Dalvo_Error;
+using Simulation::Error_Code;
+
+Picture Load_Picture(const QString &resource, QSize pixels)
+{
+    QSvgRenderer renderer(resource);
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    return std::make_shared<const QPixmap>(pixmap);
+}
+
+void Place(QWidget *control, double left, double top, double width, double height)
+{
+    control->setGeometry(Twips::To_Pixels(left, top, width, height));
+}
+
+void Set_Text_Colour(QWidget *control, quint32 colour)
+{
+    // Disabled text keeps the desktop's grey, so a disabled label reads as disabled.
+    QPalette palette = control->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, Colours::To_QColor(colour));
+        palette.setColor(group, QPalette::ButtonText, Colours::To_QColor(colour));
+    }
+    control->setPalette(palette);
+}
+
+void Set_Background(QWidget *control, quint32 colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Button, Colours::To_QColor(colour));
+    palette.setColor(QPalette::Window, Colours::To_QColor(colour));
+    control->setPalette(palette);
+}
+
+QFont Window_Font(bool bold)
+{
+    // A sans-serif font of the classic dialog font's proportions, with Greek letters.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+Label::Label(const QString &name, const QString &caption, QWidget *parent) : QLabel(caption, parent)
+{
+    setObjectName(name);
+}
+
+void Label::Set_Geometry(double left, double top, double width, double height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Place(this, left_, top_, width_, height_);
+}
+
+void Label::Set_Left(double left)
+{
+    Set_Geometry(left, top_, width_, height_);
+}
+
+void Label::Set_Top(double top)
+{
+    Set_Geometry(left_, top, width_, height_);
+}
+
+CheckBox::CheckBox(const QString &name, const QString &caption, QWidget *parent)
+    : QCheckBox(caption, parent)
+{
+    setObjectName(name);
+    setTristate(true);
+}
+
+int CheckBox::Value() const
+{
+    switch (checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    }
+    return 0;
+}
+
+void CheckBox::Set_Value(int value)
+{
+    static constexpr Qt::CheckState States[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    if (value < 0 || value > 2)
+        throw Dalvo_Error(Error_Code::Invalid_Property_Value,
+                          QStringLiteral("Invalid property value"));
+    Handler_Guard::Raise_Events([&] { setCheckState(States[value]); });
+}
+
+void CheckBox::nextCheckState()
+{
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+ScrollBar::ScrollBar(const QString &name, int min, int max, int value, QWidget *parent)
+    : QScrollBar(Qt::Horizontal, parent)
+{
+    setObjectName(name);
+    setRange(min, max);
+    setSingleStep(1);
+    setPageStep(1);
+    setValue(value);
+}
+
+void ScrollBar::Set_Value(int value)
+{
+    if (value < minimum() || value > maximum())
+        throw Dalvo_Error(Error_Code::Invalid_Property_Value,
+                          QStringLiteral("Invalid property value"));
+    Handler_Guard::Raise_Events([&] { setValue(value); });
+}
+
+CommandButton::CommandButton(const QString &name, QWidget *parent) : QToolButton(parent)
+{
+    setObjectName(name);
+    setAutoRaise(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::Set_Picture(Picture picture)
+{
+    picture_ = std::move(picture);
+    setIcon(picture_ ? QIcon(*picture_) : QIcon());
+    if (picture_)
+        setIconSize(picture_->size());
+}
+
+Image::Image(const QString &name, Picture picture, QWidget *parent)
+    : QLabel(parent), picture_(std::move(picture))
+{
+    setObjectName(name);
+    setScaledContents(true);
+    if (picture_)
+        setPixmap(*picture_);
+}
+
+Frame::Frame(const QString &name, QWidget *parent) : QGroupBox(parent)
+{
+    setObjectName(name);
+}

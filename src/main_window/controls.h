@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QToolButton>
+#include <memory>
+
+// The window's controls: Qt widgets that keep the properties the program reads and writes, with
+// geometry in twips. Setting a value from code raises the control's event at once, and only when
+// the value changes.
+
+// A picture object: buttons and images share one by identity, never by copy.
+using Picture = std::shared_ptr<const QPixmap>;
+Picture Load_Picture(const QString &resource, QSize pixels);
+
+// Places a widget from its geometry in twips.
+void Place(QWidget *control, double left, double top, double width, double height);
+void Set_Text_Colour(QWidget *control, quint32 colour);
+void Set_Background(QWidget *control, quint32 colour);
+QFont Window_Font(bool bold);
+
+class Label : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE Set_Caption)
+    Q_PROPERTY(double Left READ Left WRITE Set_Left)
+    Q_PROPERTY(double Top READ Top WRITE Set_Top)
+    Q_PROPERTY(double Width READ Width)
+    Q_PROPERTY(double Height READ Height)
+
+public:
+    Label(const QString &name, const QString &caption, QWidget *parent);
+
+    QString Caption() const { return text(); }
+    void Set_Caption(const QString &caption) { setText(caption); }
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void Set_Left(double left);
+    void Set_Top(double top);
+    void Set_Geometry(double left, double top, double width, double height);
+
+private:
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+class CheckBox : public QCheckBox
+{
+    Q_OBJECT
+    Q_PROPERTY(int Value READ Value WRITE Set_Value)
+
+public:
+    CheckBox(const QString &name, const QString &caption, QWidget *parent);
+
+    // 0 clear, 1 checked, 2 greyed; any other value is refused with an error.
+    int Value() const;
+    void Set_Value(int value);
+
+protected:
+    // A user's click toggles between clear and checked; only code sets the greyed value.
+    void nextCheckState() override;
+};
+
+class ScrollBar : public QScrollBar
+{
+    Q_OBJECT
+    Q_PROPERTY(int Value READ value WRITE Set_Value)
+
+public:
+    ScrollBar(const QString &name, int min, int max, int value, QWidget *parent);
+
+    // A value outside Min..Max is refused with an error instead of being clamped.
+    void Set_Value(int value);
+};
+
+class CommandButton : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    CommandButton(const QString &name, QWidget *parent);
+
+    const Picture &Shown_Picture() const { return picture_; }
+    void Set_Picture(Picture picture);
+
+private:
+    Picture picture_;
+};
+
+// An image control: shows its picture stretched, or, hidden, only stores it.
+class Image : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Image(const QString &name, Picture picture, QWidget *parent);
+
+    const Picture &Shown_Picture() const { return picture_; }
+
+private:
+    Picture picture_;
+};
+
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    Frame(const QString &name, QWidget *parent);
+};

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "main_window/controls.h"
+#include "main_window/dalvo_module.h"
+#include "main_window/picture_box.h"
+#include "simulation/wave_maths.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+// The main window: two panels of ball rows, the wave attribute frames, the speed scroll bars, the
+// run buttons and the file, print, about and exit buttons. Controls keep their names; control
+// arrays are indexed as in the window's tables.
+class frm_dalvo : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(float Clock_Mode READ Clock_Mode WRITE Set_Clock_Mode)
+    Q_PROPERTY(float End_Time READ End_Time)
+    Q_PROPERTY(float Elapsed_Time READ Elapsed_Time)
+
+public:
+    static constexpr int Balls = Simulation::Ball_Count;
+    template <class T, std::size_t N> using Array = std::array<T *, N>;
+
+    explicit frm_dalvo(QWidget *parent = nullptr);
+    ~frm_dalvo() override;
+
+    float Clock_Mode() const { return clock_mode_; }
+    void Set_Clock_Mode(float mode) { clock_mode_ = mode; }
+    float End_Time() const { return end_time_; }
+    float Elapsed_Time() const { return elapsed_.Seconds(); }
+    void Reset_Elapsed_Time() { elapsed_.Reset(); }
+
+    Dalvo_module::Module_State &Module() { return module_; }
+
+    // The window's own procedures.
+    void Time_Loop();
+    double Clicked_Ball(const float &x) const;
+    void Change_Ball_colour(double b, int p);
+
+    // Renders the client area as shown into an image (screenshots and printing).
+    QImage Render_Client_Area();
+
+    // Controls on the window itself.
+    CommandButton *cmd_Open, *cmd_Save, *cmd_Print, *cmd_Info, *cmd_Exit;
+    CommandButton *cmd_Back, *cmd_Go, *cmd_Clock;
+    Array<Label, 2> Label1, Label2;
+    Label *lbl_c1, *lbl_c2, *Label5, *lbl_time, *Label7, *Label3, *Label4;
+    ScrollBar *hsc_c1, *hsc_c2;
+    Array<Image, 4> img_hand;
+    Image *Image1, *Image2;
+    CheckBox *chk_wave1, *chk_wave2, *chk_wave3, *chk_wave4;
+    Array<CheckBox, 4> chk_balls;
+    PictureBox *Picture1, *Picture2;
+    Array<Label, 6> Label_1x, Label_2x;
+    Array<Label, 5> Label_1y, Label_2y;
+    QTimer *Timer1;
+
+    // The wave attribute frames and their nine controls, one of each per wave.
+    Array<Frame, 4> frm_WaveAttr;
+    Array<Label, 4> lbl_syxnot, lbl_f, lbl_ff, lbl_Hz, lbl_Platos, lbl_A, lbl_AA;
+    Array<ScrollBar, 4> hsc_f, hsc_A;
+
+    // The ball rows and lines of the panels.
+    Array<Shape, Balls> Shape1, Shape11, Shape12, Shape2, Shape21, Shape22;
+    Array<Line, 5> Line1, Line2;
+    Array<Line, 6> Line1x, Line2x;
+
+    // The wave check box of wave i (chk_wave1 for wave 0, ...).
+    CheckBox *chk_wave(int wave) const;
+
+public slots:
+    void Form_Load();
+    void Timer1_Timer();
+    void hsc_A_Change(int Index);
+    void hsc_f_Change(int Index);
+    void hsc_c1_Change();
+    void hsc_c2_Change();
+    void chk_wave1_Click();
+    void chk_wave2_Click();
+    void chk_wave3_Click();
+    void chk_wave4_Click();
+    void chk_balls_Click(int Index);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void Picture2_MouseUp(int Button, int Shift, float X, float Y);
+    void cmd_Go_Click();
+    void cmd_Clock_Click();
+    void cmd_Back_Click();
+    void cmd_Open_Click();
+    void cmd_Save_Click();
+    void cmd_Print_Click();
+    void cmd_Info_Click();
+    void cmd_Exit_Click();
+
+private:
+    void Build_Controls();
+    void Connect_Handlers();
+
+    Dalvo_module::Module_State module_;
+    float clock_mode_ = 0;
+    float end_time_ = 0;
+    Simulation::Elapsed_Clock elapsed_;
+    Simulation::Tick_Positions tick_{};
+};
