@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the window during a run, with the program's own paint routine, into docs/screenshot.png
+# (the README's picture). Run it after a change to the window's look and commit the PNG.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF
+cmake --build build/release --target dalvo_screenshot
+mkdir -p docs
+QT_QPA_PLATFORM=offscreen build/release/packaging/dalvo_screenshot docs/screenshot.png
