@@ -8,7 +8,7 @@ packages=(
     fontconfig fonts-dejavu-core fonts-liberation2
     xvfb xauth poppler-utils
     clang libclang-rt-14-dev
-    libbenchmark-dev
+    libbenchmark-dev time
     desktop-file-utils appstream dpkg-dev file
 )
 

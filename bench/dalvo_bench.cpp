@@ -1,0 +1,382 @@
+// How fast the animation is: the maths of one tick, one tick through the window, one painted frame,
+// the pace the real 5 ms timer keeps with painting, and the time to the first frame. All with the
+// four waves ticked (two panels), mid-run (t = 10 s, every ball of the six rows moving).
+#include "main_window/frm_dalvo.h"
+#include "simulation/wave_maths.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QImage>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <time.h>
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// From a reset, 250 ticks reach t = 10 s; 250 more reach the end of the run at 20 s, so a
+// benchmark that ticks on goes back to 10 s every 250 ticks and never leaves the run's middle.
+constexpr int Mid_Run_Ticks = 250;
+constexpr int Ticks_Before_End = 250;
+// The 5 ms interval asks for 200 ticks a second.
+constexpr double Requested_Rate = 200;
+
+double First_Window_Ms = 0;
+
+void Tick_All_Waves(frm_dalvo &form)
+{
+    for (int wave = 0; wave < 4; ++wave)
+        form.chk_wave(wave)->Set_Value(1);
+}
+
+// Back to t = 0, then on to t = 10 s.
+void Go_Mid_Run(frm_dalvo &form)
+{
+    form.cmd_Back_Click();
+    for (int i = 0; i < Mid_Run_Ticks; ++i)
+        form.Timer1_Timer();
+}
+
+std::unique_ptr<frm_dalvo> Mid_Run_Window()
+{
+    auto form = std::make_unique<frm_dalvo>();
+    Tick_All_Waves(*form);
+    Go_Mid_Run(*form);
+    return form;
+}
+
+// The wave set the window opens with.
+std::array<Simulation::Wave, Simulation::Wave_Count> Opening_Waves()
+{
+    frm_dalvo form;
+    const Dalvo_module::Module_State &m = form.Module();
+    std::array<Simulation::Wave, Simulation::Wave_Count> waves;
+    for (std::size_t i = 0; i < waves.size(); ++i)
+        waves[i] = {m.Frequency[i], m.Wavelength[i], m.Amplitude[i]};
+    return waves;
+}
+
+constexpr std::array<bool, Simulation::Wave_Count> All_Ticked = {true, true, true, true};
+
+// The times of the ticks from 10 s to the end of the run, as the window's clock gives them.
+std::array<float, Ticks_Before_End> Mid_Run_Times()
+{
+    Simulation::Elapsed_Clock clock;
+    for (int i = 0; i < Mid_Run_Ticks; ++i)
+        clock.Advance();
+    std::array<float, Ticks_Before_End> times{};
+    for (float &t : times) {
+        t = clock.Seconds();
+        clock.Advance();
+    }
+    return times;
+}
+
+int Hundredths(const frm_dalvo &form)
+{
+    return static_cast<int>(std::lround(static_cast<double>(form.Elapsed_Time()) * 100));
+}
+
+double Peak_Rss_Mb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+double Process_Cpu_Seconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// The window's tick first clears the upper halves of the AVX registers, which Qt's start-up code
+// leaves in use; the bare maths and the floor are measured in that same clean state.
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+__attribute__((target("avx"))) void Zero_Upper_Avx()
+{
+    _mm256_zeroupper();
+}
+
+void Clear_Vector_Upper_State()
+{
+    if (__builtin_cpu_supports("avx"))
+        Zero_Upper_Avx();
+}
+#else
+void Clear_Vector_Upper_State() {}
+#endif
+
+// Lets the event loop run (timers, repaints) for a while.
+void Run_Events_For(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Calls back on every event of one type (a paint, a timer's tick) of the objects it watches,
+// before they handle it.
+class Event_Watch : public QObject
+{
+public:
+    Event_Watch(QEvent::Type type, std::function<void(QObject *)> on_event)
+        : type_(type), on_event_(std::move(on_event))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == type_)
+            on_event_(watched);
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void(QObject *)> on_event_;
+};
+
+// From constructing the window to its first painted frame. A frame is painted in one go, the
+// window first and then its children, so the loop ends once the event that painted the window
+// has been handled in full. Returns seconds, or -1 when no frame came within ten seconds.
+double Time_To_First_Frame()
+{
+    QEventLoop loop;
+    bool window_painted = false;
+    bool panel_painted = false;
+    QElapsedTimer clock;
+    clock.start();
+    auto form = std::make_unique<frm_dalvo>();
+    Event_Watch watch(QEvent::Paint, [&](QObject *watched) {
+        if (watched == form.get()) {
+            window_painted = true;
+            loop.quit();
+        } else {
+            panel_painted = true;
+        }
+    });
+    form->installEventFilter(&watch);
+    form->Picture1->installEventFilter(&watch);
+    form->show();
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    if (!window_painted)
+        loop.exec();
+    const qint64 elapsed = clock.nsecsElapsed();
+    form.reset();
+    return window_painted && panel_painted ? static_cast<double>(elapsed) / 1e9 : -1;
+}
+
+// 1. The pure maths of one tick for the 306 balls.
+void tick_maths(benchmark::State &state)
+{
+    const auto waves = Opening_Waves();
+    const auto times = Mid_Run_Times();
+    Simulation::Tick_Positions out{};
+    std::size_t k = 0;
+    Clear_Vector_Upper_State();
+    for (auto _ : state) {
+        Simulation::Compute_Tick(waves, All_Ticked, times[k], out);
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+        k = (k + 1) % times.size();
+    }
+    Simulation::Compute_Tick(waves, All_Ticked, times[0], out);
+    int sines = 0;
+    for (const auto &row : out.Moved)
+        sines += static_cast<int>(std::count(row.begin(), row.end(), true));
+    state.counters["sines"] = sines;
+}
+
+// 2. One tick through the real window: maths, the Top of every ball, the time caption. The
+// window is never shown, so nothing is painted.
+void tick_window(benchmark::State &state)
+{
+    const auto form = Mid_Run_Window();
+    int left = Ticks_Before_End;
+    for (auto _ : state) {
+        if (left == 0) {
+            state.PauseTiming();
+            Go_Mid_Run(*form);
+            left = Ticks_Before_End;
+            state.ResumeTiming();
+        }
+        form->Timer1_Timer();
+        --left;
+    }
+}
+
+// 3. The whole window (both panels with their balls, lines and labels) into an image.
+void paint_frame(benchmark::State &state)
+{
+    const auto form = Mid_Run_Window();
+    for (auto _ : state) {
+        QImage image = form->Render_Client_Area();
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(std::to_string(form->width()) + "x" + std::to_string(form->height()));
+}
+
+// 4. The floor: as many double sines and single stores as the tick, and nothing else. The
+// angles are the ones the tick takes, advancing by one tick's step from 10 s on.
+void floor_sines(benchmark::State &state)
+{
+    const auto waves = Opening_Waves();
+    struct Term
+    {
+        int wave, ball;
+        double angle, step;
+        double amplitude;
+    };
+    std::vector<Term> terms;
+    for (int a = 0; a < Simulation::Ball_Count; ++a)
+        for (int wave = 0; wave < Simulation::Wave_Count; ++wave) {
+            const Simulation::Wave &w = waves[static_cast<std::size_t>(wave)];
+            const int position = wave % 2 == 0 ? a : Simulation::Ball_Count - 1 - a;
+            const double angle = Simulation::Phase_Angle(w, 10.0f, static_cast<float>(position));
+            if (angle != 0)
+                terms.push_back({wave, a, angle, 2 * Simulation::Pi * w.Frequency * 0.04,
+                                 static_cast<double>(w.Amplitude)});
+        }
+    Simulation::Tick_Positions out{};
+    int k = 0;
+    Clear_Vector_Upper_State();
+    for (auto _ : state) {
+        std::array<std::array<double, Simulation::Wave_Count>, Simulation::Ball_Count> product{};
+        for (const Term &term : terms) {
+            const double p = term.amplitude * std::sin(term.angle + k * term.step);
+            product[term.ball][term.wave] = p;
+            out.Component[term.wave][term.ball] = static_cast<float>(p);
+        }
+        for (int a = 0; a < Simulation::Ball_Count; ++a) {
+            out.Resultant[a][0] = static_cast<float>(product[a][1] + product[a][0]);
+            out.Resultant[a][1] = static_cast<float>(product[a][3] + product[a][2]);
+        }
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+        k = (k + 1) % Ticks_Before_End;
+    }
+    state.counters["sines"] = static_cast<double>(terms.size());
+}
+
+// 5. The real timer with real painting on the offscreen platform: three one-second runs from
+// t = 10 s (a run that went on would end at 20 s, after 250 ticks). Counts the ticks the timer
+// delivers and the frames panel 1 paints; a tick is painted or coalesced when a later frame
+// shows it, and skipped when the clock did not advance for it.
+void sustained_rate(benchmark::State &state)
+{
+    constexpr int Runs = 3;
+    constexpr int Run_Ms = 1000;
+    auto form = std::make_unique<frm_dalvo>();
+    Tick_All_Waves(*form);
+    form->show();
+    int ticks = 0, frames = 0, ticks_since_frame = 0, most_per_frame = 0;
+    // A tick's own time, from the timer's event to the end of its handlers (the window's
+    // Time_Loop first, this counter last).
+    QElapsedTimer tick_clock;
+    qint64 tick_nanoseconds = 0;
+    Event_Watch tick_watch(QEvent::Timer, [&](QObject *) { tick_clock.start(); });
+    form->Timer1->installEventFilter(&tick_watch);
+    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
+        tick_nanoseconds += tick_clock.nsecsElapsed();
+        ++ticks;
+        ++ticks_since_frame;
+    });
+    Event_Watch paint_watch(QEvent::Paint, [&](QObject *) {
+        ++frames;
+        most_per_frame = std::max(most_per_frame, ticks_since_frame);
+        ticks_since_frame = 0;
+    });
+    form->Picture1->installEventFilter(&paint_watch);
+
+    double seconds = 0, cpu_seconds = 0;
+    int all_ticks = 0, all_frames = 0, skipped = 0, unpainted = 0;
+    for (auto _ : state) {
+        for (int run = 0; run < Runs; ++run) {
+            Go_Mid_Run(*form);
+            Run_Events_For(50);
+            ticks = frames = ticks_since_frame = 0;
+            const int start = Hundredths(*form);
+            const double cpu_start = Process_Cpu_Seconds();
+            QElapsedTimer clock;
+            clock.start();
+            form->cmd_Go_Click();
+            Run_Events_For(Run_Ms);
+            form->cmd_Go_Click();
+            seconds += static_cast<double>(clock.nsecsElapsed()) / 1e9;
+            cpu_seconds += Process_Cpu_Seconds() - cpu_start;
+            const int run_ticks = ticks, run_frames = frames;
+            skipped += run_ticks - (Hundredths(*form) - start) /
+                                       static_cast<int>(Simulation::Elapsed_Clock::Tick_Hundredths);
+            Run_Events_For(50);
+            unpainted += ticks_since_frame;
+            all_ticks += run_ticks;
+            all_frames += run_frames;
+        }
+    }
+    const double rate = all_ticks / seconds;
+    state.counters["ticks_per_s"] = rate;
+    state.counters["frames_per_s"] = all_frames / seconds;
+    state.counters["ratio_to_200"] = rate / Requested_Rate;
+    state.counters["most_ticks_per_frame"] = most_per_frame;
+    state.counters["ticks_skipped"] = skipped;
+    state.counters["ticks_unpainted"] = unpainted;
+    state.counters["tick_us"] = static_cast<double>(tick_nanoseconds) / 1e3 / all_ticks;
+    state.counters["cpu_load"] = cpu_seconds / seconds;
+    state.counters["peak_rss_MB"] = Peak_Rss_Mb();
+}
+
+// 6. From constructing the window to its first painted frame, with the application's fonts,
+// styles and pictures already loaded; the first window of the process is the counter.
+void startup(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const double seconds = Time_To_First_Frame();
+        if (seconds < 0) {
+            state.SkipWithError("the window painted no frame");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.counters["first_window_ms"] = First_Window_Ms;
+}
+
+BENCHMARK(tick_maths)->Unit(benchmark::kMicrosecond);
+BENCHMARK(tick_window)->Unit(benchmark::kMicrosecond);
+BENCHMARK(paint_frame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(floor_sines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(sustained_rate)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(startup)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The very first window pays for loading fonts, style and pictures, as a starting program does.
+    First_Window_Ms = Time_To_First_Frame() * 1000;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
