@@ -12,6 +12,7 @@ private slots:
     void selection_data();
     void selection();
     void switching_panels_restores_everything();
+    void user_clicks_a_box_on_a_disabled_frame();
     void disable_wave_attr_twice();
 };
 
@@ -259,6 +260,26 @@ void tst_layout::switching_panels_restores_everything()
         QVERIFY(Near(form.Line1x[3]->Twips_Line().y2(), 9090, 1e-2));
     }
     QCOMPARE(form.Module().Panel_Span_Height, qint16(9150));
+}
+
+void tst_layout::user_clicks_a_box_on_a_disabled_frame()
+{
+    frm_dalvo form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!Own_Enabled(form.frm_WaveAttr[1]));
+    QTest::mouseClick(form.chk_wave2, Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(form.chk_wave2->Value(), 1);
+    for (const QWidget *w : Attributes(form, 1))
+        QVERIFY(Own_Enabled(w) && w->isEnabled());
+    QCOMPARE(Balls_Enabled(form), QStringLiteral("1100"));
+    // A user's click toggles between clear and checked, and checks a greyed box.
+    form.chk_wave4->Set_Value(2);
+    QTest::mouseClick(form.chk_wave4, Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(form.chk_wave4->Value(), 1);
+    QTest::mouseClick(form.chk_wave4, Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(form.chk_wave4->Value(), 0);
+    QVERIFY(!Own_Enabled(form.frm_WaveAttr[3]));
 }
 
 void tst_layout::disable_wave_attr_twice()
