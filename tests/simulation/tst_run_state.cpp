@@ -29,8 +29,8 @@ void tst_run_state::states_data()
                                 << QList<S>{S::Ready};
     QTest::addRow("paused") << Run_Observation{false, 0, true, true, true, true, true}
                             << QList<S>{S::Paused};
-    QTest::addRow("paused after a step") << Run_Observation{false, 1, true, true, true, true, true}
-                                         << QList<S>{S::Paused};
+    QTest::addRow("paused after a step")
+        << Run_Observation{false, 1, true, true, true, true, true} << QList<S>{S::Paused};
     QTest::addRow("finished after a run")
         << Run_Observation{false, 1, false, false, false, true, true} << QList<S>{S::Finished};
     QTest::addRow("finished after steps")
