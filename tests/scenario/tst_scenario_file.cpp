@@ -305,7 +305,7 @@ void tst_scenario_file::handlers_run_for_changed_values_only()
 
 void tst_scenario_file::opening_failures_data()
 {
-    QTest::addColumn<QString>("kind"); // how the file is made: bytes, folder, pipe or none
+    QTest::addColumn<QString>("kind"); // bytes, folder, pipe, unreadable or none
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("messages");
     // What the load leaves; empty lists: nothing changes, the window caption neither.
@@ -323,6 +323,9 @@ void tst_scenario_file::opening_failures_data()
         << "folder" << QByteArray() << QStringList{Opening, Opening, Not_Dalvo} << none << same;
     QTest::addRow("pipe given as file")
         << "pipe" << QByteArray() << QStringList{Opening, Opening, Not_Dalvo} << none << same;
+    // A plain file whose first read fails: the memory of this process at address 0.
+    QTest::addRow("file that cannot be read")
+        << "unreadable" << QByteArray() << QStringList{Opening, Not_Dalvo} << none << same;
     QTest::addRow("empty file") << "bytes" << QByteArray() << QStringList{Opening, Not_Dalvo}
                                 << none << same;
     QTest::addRow("magic in other case")
@@ -373,6 +376,8 @@ void tst_scenario_file::opening_failures()
         QVERIFY(QDir(folder.Path()).mkdir(name));
     else if (kind == QLatin1String("pipe"))
         QCOMPARE(::mkfifo(QFile::encodeName(folder.File(name)).constData(), 0600), 0);
+    else if (kind == QLatin1String("unreadable"))
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), folder.File(name)));
 
     frm_dalvo form;
     form.hsc_f[1]->Set_Value(5); // a caption that a refused file must leave alone
