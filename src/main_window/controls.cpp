@@ -58,6 +58,8 @@ QFont Window_Font(bool bold)
 Label::Label(const QString &name, const QString &caption, QWidget *parent) : QLabel(caption, parent)
 {
     setObjectName(name);
+    // A caption from a scenario file is shown as it stands, never as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 void Label::Set_Geometry(double left, double top, double width, double height)

