@@ -24,8 +24,13 @@ double Phase_Angle(const Wave &wave, float t, float position)
 {
     if (wave.Wavelength == 0 || !std::isfinite(wave.Wavelength))
         return 0;
-    const auto phase = static_cast<float>(static_cast<double>(wave.Frequency) * t -
-                                          static_cast<double>(position) / wave.Wavelength);
+    const double exact =
+        static_cast<double>(wave.Frequency) * t - static_cast<double>(position) / wave.Wavelength;
+    // A phase no single can hold (only from a scenario file's numbers) would turn into an
+    // infinite angle and a NaN position: such a ball is not moved.
+    if (!(std::fabs(exact) <= static_cast<double>(FLT_MAX)))
+        return 0;
+    const auto phase = static_cast<float>(exact);
     if (!(phase > 0))
         return 0;
     return 2 * Pi * static_cast<double>(phase);

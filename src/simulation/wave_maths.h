@@ -19,7 +19,7 @@ struct Wave
 
 // Phase angle of the ball at `position` (in ball spacings from the wave's source) at time t, or
 // 0 while the wave front has not passed the ball. A wave whose wavelength is 0 or not finite moves
-// no ball.
+// no ball, nor does a phase beyond the single range.
 double Phase_Angle(const Wave &wave, float t, float position);
 
 // The vertical position of one ball: a single amplitude times the double sine, stored as single.
