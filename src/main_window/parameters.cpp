@@ -52,8 +52,16 @@ void Speed_Change(frm_dalvo &form, ScrollBar *bar, Label *label, float &speed, i
     Module_State &m = form.Module();
     label->Set_Caption(Number_Text(bar->value()));
     speed = Reading(label);
-    for (int i = first_wave; i < first_wave + 2; ++i)
-        m.Wavelength[i] = To_Single(Checked_Divide(speed, m.Frequency[i]));
+    for (int i = first_wave; i < first_wave + 2; ++i) {
+        // A frequency of 0 (only a scenario file gives one) leaves its wave without a
+        // wavelength, so it moves no ball, and does not keep the other wave of the panel from
+        // following the speed.
+        try {
+            m.Wavelength[i] = To_Single(Checked_Divide(speed, m.Frequency[i]));
+        } catch (const Simulation::Dalvo_Error &) {
+            m.Wavelength[i] = 0;
+        }
+    }
 }
 
 } // namespace

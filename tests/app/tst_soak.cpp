@@ -1,17 +1,22 @@
 // A restless class at the keyboard: thousands of seeded random user actions on the real window,
 // with the window's invariants checked after every one.
 #include "main_window/frm_dalvo.h"
+#include "scenario/frm_dalvo_files.h"
+#include "scenario/message_box_watcher.h"
+#include "scenario/scenario_fields.h"
 #include "simulation/number_text.h"
 #include "simulation/run_state.h"
 
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <map>
 #include <random>
 
 namespace {
 
-constexpr int Default_Actions = 4000;
+constexpr int Default_Actions = 12000;
 
 class Soak
 {
@@ -28,10 +33,61 @@ private:
     void Click(QWidget *control, const QString &what);
     void Move_Scroll_Bar(ScrollBar *bar);
     void Click_Panel(PictureBox *panel);
+    void Confirm_Chooser(frm_dalvo &form);
+    void Remember_Captions(frm_dalvo &form);
 
     std::mt19937 random_;
     QString last_;
+    // The captions as the last opened file left them: any text a file holds is a caption.
+    std::map<const Label *, QString> as_loaded_;
 };
+
+// Scenario files for the class to open: good ones, odd captions and broken ones.
+void Write_Scenarios()
+{
+    const auto file = [](const QString &name, const QList<QVariant> &fields, int cut = 19) {
+        QByteArray bytes;
+        for (qsizetype i = 0; i < fields.size() && i < cut; ++i)
+            bytes += fields[i].typeId() == QMetaType::QString
+                         ? Scenario::Text_Field(fields[i].toString())
+                         : Scenario::Integer_Field(static_cast<qint16>(fields[i].toInt()));
+        QFile out(name);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(out.write(bytes), bytes.size());
+    };
+    const auto set_up = [](const QString &speed, const QString &amplitude, const QString &frequency,
+                           int greyed) {
+        QList<QVariant> fields = {
+            QStringLiteral("Dalvo.exe V 1.0"), speed, QStringLiteral(" 12"), 1, greyed, 1, 1};
+        for (int wave = 0; wave < 4; ++wave)
+            fields << amplitude << frequency << (wave % 2);
+        return fields;
+    };
+    file(QStringLiteral("odd.dlv"),
+         set_up(QStringLiteral("7"), QStringLiteral("3.5"), QStringLiteral("1.25"), 2));
+    file(QStringLiteral("wide.dlv"),
+         set_up(QStringLiteral(" 20"), QStringLiteral("15"), QStringLiteral(".1"), 0));
+    file(QStringLiteral("zero.dlv"),
+         set_up(QStringLiteral("10"), QStringLiteral("5"), QStringLiteral("0"), 1));
+    file(QStringLiteral("words.dlv"),
+         set_up(QStringLiteral("abc"), QStringLiteral("Κύμα"), QStringLiteral("inf"), 1));
+    file(QStringLiteral("short.dlv"),
+         set_up(QStringLiteral("10"), QStringLiteral("5"), QStringLiteral("1"), 0), 8);
+    file(QStringLiteral("magic.dlv"), {QStringLiteral("dalvo.exe v 1.0")});
+    QList<QVariant> bad = set_up(QStringLiteral("10"), QStringLiteral("5"), QStringLiteral("1"), 0);
+    bad[3] = QStringLiteral("70000");
+    bad[4] = 3;
+    bad[9] = QStringLiteral("x");
+    file(QStringLiteral("bad.dlv"), bad);
+}
+
+frm_Dalvo_Files *Open_Chooser(frm_dalvo &form)
+{
+    for (frm_Dalvo_Files *files : form.findChildren<frm_Dalvo_Files *>())
+        if (!files->Unloaded())
+            return files;
+    return nullptr;
+}
 
 void Soak::Click(QWidget *control, const QString &what)
 {
@@ -62,7 +118,10 @@ void Soak::Click_Panel(PictureBox *panel)
     // Pressed inside, released anywhere: also to the left of, right of or below the panel.
     const QPoint press(Pick(panel->width()), Pick(panel->height()));
     const QPoint release(Pick(panel->width() + 80) - 40, Pick(panel->height() + 80) - 40);
-    last_ = QStringLiteral("click %1 at %2,%3").arg(panel->objectName()).arg(release.x()).arg(release.y());
+    last_ = QStringLiteral("click %1 at %2,%3")
+                .arg(panel->objectName())
+                .arg(release.x())
+                .arg(release.y());
     if (panel->isHidden())
         return;
     const Qt::MouseButton button = Pick(2) ? Qt::LeftButton : Qt::RightButton;
@@ -70,9 +129,41 @@ void Soak::Click_Panel(PictureBox *panel)
     QTest::mouseRelease(panel, button, {}, release);
 }
 
+void Soak::Remember_Captions(frm_dalvo &form)
+{
+    for (const Label *label : {form.lbl_c1, form.lbl_c2})
+        as_loaded_[label] = label->Caption();
+    for (int i = 0; i < 4; ++i)
+        for (const Label *label : {form.lbl_AA[i], form.lbl_ff[i]})
+            as_loaded_[label] = label->Caption();
+}
+
+void Soak::Confirm_Chooser(frm_dalvo &form)
+{
+    static const QStringList Names = {
+        QStringLiteral("lesson1"),   QStringLiteral("lesson2.dlv"), QStringLiteral("odd.dlv"),
+        QStringLiteral("wide.dlv"),  QStringLiteral("zero.dlv"),    QStringLiteral("words.dlv"),
+        QStringLiteral("short.dlv"), QStringLiteral("magic.dlv"),   QStringLiteral("bad.dlv"),
+        QStringLiteral("*.dlv"),     QStringLiteral("missing.dlv"), QString()};
+    frm_Dalvo_Files *files = Open_Chooser(form);
+    const QString name = Names[Pick(static_cast<int>(Names.size()))];
+    last_ = QStringLiteral("confirm the chooser with \"%1\"").arg(name);
+    if (!files)
+        return;
+    const bool opening = files->windowTitle() == frm_Dalvo_Files::Opening_Title;
+    files->txt_FName->setFocus();
+    files->txt_FName->Set_Text(name);
+    if (Pick(2))
+        QTest::mouseClick(files->cmd_OK, Qt::LeftButton); // the name box loses the focus first
+    else
+        QTest::keyClick(files->txt_FName, Qt::Key_Return);
+    if (opening)
+        Remember_Captions(form);
+}
+
 void Soak::Act(frm_dalvo &form)
 {
-    switch (Pick(12)) {
+    switch (Pick(16)) {
     case 0:
         Move_Scroll_Bar(form.hsc_A[Pick(4)]);
         break;
@@ -104,6 +195,17 @@ void Soak::Act(frm_dalvo &form)
     case 8:
         Click_Panel(Pick(2) ? form.Picture1 : form.Picture2);
         break;
+    case 9:
+        Click(Pick(2) ? form.cmd_Open : form.cmd_Save, QStringLiteral("open the chooser"));
+        break;
+    case 10:
+        Confirm_Chooser(form);
+        break;
+    case 11:
+        last_ = QStringLiteral("cancel the chooser");
+        if (frm_Dalvo_Files *files = Open_Chooser(form))
+            QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
+        break;
     default: {
         // The timer's ticks, as many as a moment of a lesson delivers.
         const int ticks = 1 + Pick(40);
@@ -115,36 +217,35 @@ void Soak::Act(frm_dalvo &form)
     }
 }
 
-bool Caption_Matches(const Label *label, int value, double per_step)
-{
-    return label->Caption() == Simulation::Number_Text(value * per_step) ||
-           label->Caption() == Simulation::Number_Text(value);
-}
-
 QString Soak::Broken(frm_dalvo &form) const
 {
-    for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2,
-                            &form.Shape21, &form.Shape22})
+    for (const auto *row :
+         {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2, &form.Shape21, &form.Shape22})
         for (const Shape *ball : *row)
             if (!std::isfinite(ball->Top()) || !std::isfinite(ball->Left()))
                 return QStringLiteral("%1 is not at a finite place").arg(ball->objectName());
 
-    // Captions are in the design form or in the handlers' text form of their scroll bar.
+    // Captions are in the design form, in the handlers' text form of their scroll bar, or as
+    // the last opened file left them.
+    const auto caption_fits = [this](const Label *label, const QString &design, int design_value,
+                                     int value, const QString &written) {
+        const auto loaded = as_loaded_.find(label);
+        return (label->Caption() == design && value == design_value) ||
+               label->Caption() == written ||
+               (loaded != as_loaded_.end() && loaded->second == label->Caption());
+    };
+    using Simulation::Number_Text;
     for (int i = 0; i < 4; ++i) {
-        const bool design_a = form.lbl_AA[i]->Caption() == QLatin1String("5") &&
-                              form.hsc_A[i]->value() == 5;
-        const bool design_f = form.lbl_ff[i]->Caption() == QLatin1String("1") &&
-                              form.hsc_f[i]->value() == 10;
-        if (!design_a && !Caption_Matches(form.lbl_AA[i], form.hsc_A[i]->value(), 1.0))
+        const int a = form.hsc_A[i]->value(), f = form.hsc_f[i]->value();
+        if (!caption_fits(form.lbl_AA[i], QStringLiteral("5"), 5, a, Number_Text(a)))
             return QStringLiteral("lbl_AA(%1) reads \"%2\"").arg(i).arg(form.lbl_AA[i]->Caption());
-        if (!design_f && form.lbl_ff[i]->Caption() != Simulation::Number_Text(form.hsc_f[i]->value() / 10.0))
+        if (!caption_fits(form.lbl_ff[i], QStringLiteral("1"), 10, f, Number_Text(f / 10.0)))
             return QStringLiteral("lbl_ff(%1) reads \"%2\"").arg(i).arg(form.lbl_ff[i]->Caption());
     }
-    for (auto [label, bar] : {std::pair{form.lbl_c1, form.hsc_c1}, std::pair{form.lbl_c2, form.hsc_c2}}) {
-        const bool design = label->Caption() == QLatin1String("10") && bar->value() == 10;
-        if (!design && label->Caption() != Simulation::Number_Text(bar->value()))
+    for (auto [label, bar] :
+         {std::pair{form.lbl_c1, form.hsc_c1}, std::pair{form.lbl_c2, form.hsc_c2}})
+        if (!caption_fits(label, QStringLiteral("10"), 10, bar->value(), Number_Text(bar->value())))
             return QStringLiteral("%1 reads \"%2\"").arg(label->objectName(), label->Caption());
-    }
 
     bool locked = false;
     for (QWidget *control : std::initializer_list<QWidget *>{
@@ -190,6 +291,13 @@ void tst_soak::restless_class()
     const int actions = qEnvironmentVariableIsSet("DALVO_SOAK_ACTIONS")
                             ? qEnvironmentVariableIntValue("DALVO_SOAK_ACTIONS")
                             : Default_Actions;
+    // The class's files live in a folder of their own, where the chooser opens.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    Write_Scenarios();
+    Message_Box_Watcher boxes;
     frm_dalvo form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -204,6 +312,13 @@ void tst_soak::restless_class()
                                  .arg(step)
                                  .arg(soak.Last_Action(), broken)));
     }
+    // The class did meet the file flow's messages, and saved files of its own.
+    QVERIFY(!boxes.Boxes().isEmpty());
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("lesson1.dlv"))) ||
+            QFile::exists(folder.filePath(QStringLiteral("lesson2.dlv"))));
+    qInfo("seed %u: %d actions, %d message boxes answered", seed, actions,
+          static_cast<int>(boxes.Boxes().size()));
+    QVERIFY(QDir::setCurrent(before));
 }
 
 QTEST_MAIN(tst_soak)
