@@ -123,6 +123,9 @@ ScrollBar::ScrollBar(const QString &name, int min, int max, int value, QWidget *
     setSingleStep(1);
     setPageStep(1);
     setValue(value);
+    // A tab stop whose right arrow key and wheel-up raise the value, as on a classic desktop.
+    setInvertedControls(false);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ScrollBar::Set_Value(int value)

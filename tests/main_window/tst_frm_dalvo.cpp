@@ -167,6 +167,8 @@ private slots:
     void stop_rules();
     void rest_positions_data();
     void rest_positions();
+    void keys_move_scroll_bars_data();
+    void keys_move_scroll_bars();
 };
 
 void tst_frm_dalvo::start_up_data()
@@ -625,6 +627,28 @@ void tst_frm_dalvo::rest_positions()
             }
         }
     }
+}
+
+void tst_frm_dalvo::keys_move_scroll_bars_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("right raises") << int(Qt::Key_Right) << 6 << QStringLiteral(" 6");
+    QTest::addRow("left lowers") << int(Qt::Key_Left) << 4 << QStringLiteral(" 4");
+}
+
+void tst_frm_dalvo::keys_move_scroll_bars()
+{
+    QFETCH(int, key);
+    QFETCH(int, value);
+    QFETCH(QString, caption);
+    frm_dalvo form;
+    QVERIFY(form.hsc_A[0]->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(form.hsc_A[0], Qt::Key(key));
+    QCOMPARE(form.hsc_A[0]->value(), value);
+    QCOMPARE(form.lbl_AA[0]->Caption(), caption);
+    QCOMPARE(form.Module().Amplitude[0], float(value));
 }
 
 QTEST_MAIN(tst_frm_dalvo)
