@@ -20,7 +20,8 @@ struct Module_State
     // Heights in twips taken from the design geometry at load time.
     qint16 Panel_Span_Height = 0;
     qint16 Panel2_Height = 0;
-    // The scenario file as typed or picked in the file chooser, completed to a full path on confirm.
+    // The scenario file as typed or picked in the file chooser, completed to a full path on
+    // confirm.
     QString File_Name;
 };
 

@@ -117,7 +117,7 @@ void frm_dalvo::Time_Loop()
     Clear_Vector_Upper_State();
     Simulation::Compute_Tick(waves, ticked, elapsed_.Seconds(), tick_);
     const std::array<const Array<Shape, Balls> *, 4> component = {&Shape11, &Shape12, &Shape21,
-                                                                   &Shape22};
+                                                                  &Shape22};
     for (int a = 0; a < Balls; ++a) {
         for (int wave = 0; wave < 4; ++wave)
             if (tick_.Moved[wave][a])

@@ -118,8 +118,8 @@ void frm_dalvo::Build_Controls()
                            {5850, 270, 2355, 240}, right);
     Label2[0] = Make_Label(this, Indexed("Label2", 0), QStringLiteral("c ="), {8235, 270, 420, 240},
                            right, true);
-    lbl_c1 = Make_Label(this, QStringLiteral("lbl_c1"), QStringLiteral("10"),
-                        {8730, 270, 375, 240}, Qt::AlignLeft, true, window_frame);
+    lbl_c1 = Make_Label(this, QStringLiteral("lbl_c1"), QStringLiteral("10"), {8730, 270, 375, 240},
+                        Qt::AlignLeft, true, window_frame);
     Label5 = Make_Label(this, QStringLiteral("Label5"), QStringLiteral("t = "),
                         {12195, 450, 285, 240}, Qt::AlignLeft, true);
     lbl_time = Make_Label(this, QStringLiteral("lbl_time"), QStringLiteral("0.0"),
@@ -165,7 +165,8 @@ void frm_dalvo::Build_Controls()
     cmd_Exit = Make_Button(this, "cmd_Exit", 2700, 225, nullptr);
     cmd_Exit->setText(QStringLiteral("Exit"));
     cmd_Exit->setFont(Window_Font(true));
-    cmd_Back = Make_Button(this, "cmd_Back", 6750, 10395, Load_Picture(":/pictures/back.svg", icon));
+    cmd_Back =
+        Make_Button(this, "cmd_Back", 6750, 10395, Load_Picture(":/pictures/back.svg", icon));
     cmd_Go = Make_Button(this, "cmd_Go", 7470, 10395, Load_Picture(":/pictures/start.svg", icon));
     cmd_Clock =
         Make_Button(this, "cmd_Clock", 8190, 10395, Load_Picture(":/pictures/clock.svg", icon));
@@ -181,8 +182,10 @@ void frm_dalvo::Build_Controls()
     hsc_c1 = Make_Scroll_Bar(this, QStringLiteral("hsc_c1"), {7200, 540, 1005, 195}, 1, 20, 10);
     hsc_c2 = Make_Scroll_Bar(this, QStringLiteral("hsc_c2"), {7155, 5580, 1005, 195}, 1, 20, 10);
 
-    static constexpr Rect Hand[] = {
-        {495, 1170, 510, 375}, {14085, 1170, 510, 375}, {495, 6165, 510, 375}, {14085, 6165, 510, 375}};
+    static constexpr Rect Hand[] = {{495, 1170, 510, 375},
+                                    {14085, 1170, 510, 375},
+                                    {495, 6165, 510, 375},
+                                    {14085, 6165, 510, 375}};
     const Picture hand_right = Load_Picture(":/pictures/hand_right.svg", QSize(34, 25));
     const Picture hand_left = Load_Picture(":/pictures/hand_left.svg", QSize(34, 25));
     for (int i = 0; i < 4; ++i) {
@@ -191,8 +194,10 @@ void frm_dalvo::Build_Controls()
     }
 
     // The wave attribute frames, each with its nine controls.
-    static constexpr Rect Frame_Rect[] = {
-        {143, 1620, 1260, 2715}, {13770, 1620, 1260, 2715}, {180, 6660, 1260, 2715}, {13770, 6615, 1260, 2715}};
+    static constexpr Rect Frame_Rect[] = {{143, 1620, 1260, 2715},
+                                          {13770, 1620, 1260, 2715},
+                                          {180, 6660, 1260, 2715},
+                                          {13770, 6615, 1260, 2715}};
     static constexpr quint32 Frame_Colour[] = {Colours::System + 1, Colours::System + 2,
                                                Colours::System + 1, Colours::System + 1};
     for (int i = 0; i < 4; ++i) {
@@ -209,8 +214,8 @@ void frm_dalvo::Build_Controls()
                                value_colour);
         lbl_Hz[i] = Make_Label(frame, Indexed("lbl_Hz", i), QStringLiteral("Hz"), l.hz, centre);
         hsc_f[i] = Make_Scroll_Bar(frame, Indexed("hsc_f", i), l.hsc_f, 1, 20, 10);
-        lbl_Platos[i] =
-            Make_Label(frame, Indexed("lbl_Platos", i), QStringLiteral("Πλάτος:"), l.platos, centre);
+        lbl_Platos[i] = Make_Label(frame, Indexed("lbl_Platos", i), QStringLiteral("Πλάτος:"),
+                                   l.platos, centre);
         lbl_A[i] = Make_Label(frame, Indexed("lbl_A", i), QStringLiteral("Α ="), l.a, right, true);
         lbl_AA[i] = Make_Label(frame, Indexed("lbl_AA", i), QStringLiteral("5"), l.aa,
                                Qt::AlignLeft, true, value_colour);
@@ -226,13 +231,15 @@ void frm_dalvo::Build_Controls()
                                {270, 6615, 915, 195}, 1, background);
     chk_wave4 = Make_Check_Box(this, QStringLiteral("chk_wave4"), QStringLiteral("Κύμα 2"),
                                {13860, 6615, 915, 240}, 0, highlight);
-    static constexpr Rect Balls_Rect[] = {
-        {180, 4455, 1185, 240}, {13815, 4455, 1185, 240}, {270, 9495, 1185, 240}, {13815, 9450, 1185, 240}};
+    static constexpr Rect Balls_Rect[] = {{180, 4455, 1185, 240},
+                                          {13815, 4455, 1185, 240},
+                                          {270, 9495, 1185, 240},
+                                          {13815, 9450, 1185, 240}};
     for (int i = 0; i < 4; ++i) {
-        chk_balls[i] = Make_Check_Box(this, Indexed("chk_balls", i),
-                                      i % 2 == 0 ? QStringLiteral("Red balls")
-                                                 : QStringLiteral("Blue balls"),
-                                      Balls_Rect[i], 1, i % 2 == 0 ? background : caption);
+        chk_balls[i] =
+            Make_Check_Box(this, Indexed("chk_balls", i),
+                           i % 2 == 0 ? QStringLiteral("Red balls") : QStringLiteral("Blue balls"),
+                           Balls_Rect[i], 1, i % 2 == 0 ? background : caption);
         chk_balls[i]->setEnabled(false);
     }
 
@@ -253,8 +260,8 @@ void frm_dalvo::Build_Controls()
         for (int i = 0; i < 5; ++i)
             p.line[i] = new Line(Indexed(p.lines, i), 0, 810.0 * i, 11880, 810.0 * i, p.panel);
         for (int i = 0; i < 6; ++i)
-            p.line_x[i] = new Line(Indexed(p.vertical_lines, i), 2358.0 * i, 0, 2358.0 * i, 4050,
-                                   p.panel);
+            p.line_x[i] =
+                new Line(Indexed(p.vertical_lines, i), 2358.0 * i, 0, 2358.0 * i, 4050, p.panel);
     }
     struct Row
     {
@@ -265,12 +272,13 @@ void frm_dalvo::Build_Controls()
         int pattern;
     };
     // Component rows first, so the resultant row is painted over them.
-    for (const Row &r : {Row{Shape11, "Shape11", Picture1, Colours::System + 4, Colours::Red, 5},
-                         Row{Shape12, "Shape12", Picture1, Colours::System + 4, Colours::Blue, 5},
-                         Row{Shape1, "Shape1", Picture1, Colours::System + 6, Colours::White, 5},
-                         Row{Shape21, "Shape21", Picture2, Colours::System + 4, Colours::System + 1, 4},
-                         Row{Shape22, "Shape22", Picture2, Colours::System + 4, Colours::System + 2, 4},
-                         Row{Shape2, "Shape2", Picture2, Colours::System + 12, Colours::White, 4}}) {
+    for (const Row &r :
+         {Row{Shape11, "Shape11", Picture1, Colours::System + 4, Colours::Red, 5},
+          Row{Shape12, "Shape12", Picture1, Colours::System + 4, Colours::Blue, 5},
+          Row{Shape1, "Shape1", Picture1, Colours::System + 6, Colours::White, 5},
+          Row{Shape21, "Shape21", Picture2, Colours::System + 4, Colours::System + 1, 4},
+          Row{Shape22, "Shape22", Picture2, Colours::System + 4, Colours::System + 2, 4},
+          Row{Shape2, "Shape2", Picture2, Colours::System + 12, Colours::White, 4}}) {
         for (int i = 0; i < Balls; ++i)
             r.row[i] = new Shape(Indexed(r.name, i), r.body, r.second, r.pattern, r.panel);
     }

@@ -14,8 +14,7 @@ void Enter_Setting() noexcept;
 // Leaves a setting and rethrows an error that a handler raised during it.
 void Leave_Setting();
 
-template <class Body>
-void Run_Handler(Body &&body) noexcept
+template <class Body> void Run_Handler(Body &&body) noexcept
 {
     try {
         std::forward<Body>(body)();
@@ -25,8 +24,7 @@ void Run_Handler(Body &&body) noexcept
 }
 
 // Runs a setting that may raise events synchronously.
-template <class Setting>
-void Raise_Events(Setting &&setting)
+template <class Setting> void Raise_Events(Setting &&setting)
 {
     Enter_Setting();
     try {

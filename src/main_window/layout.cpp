@@ -130,7 +130,7 @@ void Place_Labels(frm_dalvo &form)
     static constexpr int One_Panel_Value[] = {30, 15, 0, -15, -30};
     static constexpr int Two_Panel_Value[] = {10, 5, 0, -5, -10};
     const auto place_column = [](const PictureBox *P, const std::array<Label *, 5> &Y,
-                                 const int (&values)[5], double R) {
+                                 const int(&values)[5], double R) {
         const double C = P->Height() / 2 + P->Top() - Y[0]->Height() / 2;
         for (int i = 0; i < 5; ++i) {
             Y[i]->Set_Caption(QString::number(values[i]));
@@ -146,7 +146,8 @@ void Place_Labels(frm_dalvo &form)
     const double p = form.Picture1->Width() / 51;
     const double w = form.Label_1x[0]->Width() / 2;
     for (int i = 0; i < 6; ++i) {
-        form.Label_1x[i]->Set_Left(static_cast<float>(form.Picture1->Left() + 10 * i * p + p / 2 - w));
+        form.Label_1x[i]->Set_Left(
+            static_cast<float>(form.Picture1->Left() + 10 * i * p + p / 2 - w));
         form.Label_2x[i]->Set_Left(form.Label_1x[i]->Left());
     }
 }

@@ -1,8 +1,8 @@
 #include "simulation/number_text.h"
 
 #include <cfloat>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace Simulation {
@@ -17,9 +17,9 @@ QString Format_Significant(double value, int digits)
     // The general form drops trailing zeros and switches to an exponent only for very large or
     // small magnitudes; to_chars ignores the process locale, so the separator is always a point.
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                   digits)
-                         .ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits)
+            .ptr;
     QString text = QString::fromLatin1(buffer, end - buffer).toUpper();
     if (text == QLatin1String("-0"))
         text = QStringLiteral("0");
