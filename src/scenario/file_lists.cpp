@@ -70,6 +70,24 @@ QString Listable_Folder(const QString &path)
 
 using namespace File_Lists;
 
+namespace {
+
+// Names a directory or file list and gives the folder it starts in: the one asked for, or the
+// root when that cannot be listed.
+QString Start_List(QListWidget &list, const QString &name, const QString &path)
+{
+    list.setObjectName(name);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    try {
+        return Listable_Folder(path);
+    } catch (const Dalvo_Error &) {
+        return QStringLiteral("/");
+    }
+}
+
+} // namespace
+
 TextBox::TextBox(const QString &name, const QString &text, QWidget *parent)
     : QLineEdit(text, parent)
 {
@@ -142,14 +160,7 @@ void DriveListBox::List_Drives(const QStringList &roots)
 DirListBox::DirListBox(const QString &name, const QString &path, QWidget *parent)
     : QListWidget(parent)
 {
-    setObjectName(name);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    try {
-        path_ = Listable_Folder(path);
-    } catch (const Dalvo_Error &) {
-        path_ = QStringLiteral("/");
-    }
+    path_ = Start_List(*this, name, path);
     Fill();
     connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::Enter);
 }
@@ -232,14 +243,7 @@ FileListBox::FileListBox(const QString &name, const QString &path, const QString
                          QWidget *parent)
     : QListWidget(parent), pattern_(pattern)
 {
-    setObjectName(name);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    try {
-        path_ = Listable_Folder(path);
-    } catch (const Dalvo_Error &) {
-        path_ = QStringLiteral("/");
-    }
+    path_ = Start_List(*this, name, path);
     Fill();
     // The selection, not the keyboard's current entry, is the list index: an entry the focus
     // merely rests on is not picked.
