@@ -242,8 +242,8 @@ QImage Draw_Ball(int diameter, quint32 body, quint32 second, int pattern)
             painter.drawLine(QPointF(offset, 0), QPointF(offset + diameter, diameter));
     }
     painter.setClipping(false);
-    painter.setPen(QPen(hatch, 1.0));
-    painter.drawEllipse(circle);
+    painter.setPen(QPen(hatch, 1.5));
+    painter.drawEllipse(circle.adjusted(0.25, 0.25, -0.25, -0.25));
     return image;
 }
 
