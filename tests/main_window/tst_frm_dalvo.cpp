@@ -118,6 +118,7 @@ private slots:
     void steps_data();
     void steps();
     void no_error_escapes_a_handler();
+    void zero_frequency_and_the_speed();
     void keys_move_scroll_bars();
 };
 
@@ -255,6 +256,18 @@ void tst_frm_dalvo::no_error_escapes_a_handler()
     QTest::mouseClick(form.hsc_A[0], Qt::LeftButton, {},
                       QPoint(form.hsc_A[0]->width() - 3, form.hsc_A[0]->height() / 2));
     QCOMPARE(form.lbl_AA[0]->Caption(), " 6");
+}
+
+// A frequency of 0 from a file leaves its wave inert; the other wave still follows the speed.
+void tst_frm_dalvo::zero_frequency_and_the_speed()
+{
+    frm_dalvo form;
+    form.lbl_ff[0]->Set_Caption("0");
+    QVERIFY_THROWS_EXCEPTION(Simulation::Dalvo_Error, Dalvo_module::Set_Wave_Values(form, 0));
+    QTest::failOnWarning(QRegularExpression("untrapped"));
+    form.hsc_c1->Set_Value(20);
+    QCOMPARE(form.Module().Wavelength[0], 0.0f);
+    QCOMPARE(form.Module().Wavelength[1], 20.0f);
 }
 
 void tst_frm_dalvo::keys_move_scroll_bars()
