@@ -6,6 +6,8 @@
 #include "simulation/dalvo_error.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QSvgRenderer>
 
 using Simulation::Dalvo_Error;
@@ -55,11 +57,54 @@ QFont Window_Font(bool bold)
     return font;
 }
 
+void Use_Classic_Style(QWidget &window)
+{
+    // Made after the controls, so the window deletes it after them.
+    QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (!classic)
+        return;
+    classic->setParent(&window);
+    window.setStyle(classic);
+    for (QWidget *control : window.findChildren<QWidget *>())
+        control->setStyle(classic);
+}
+
 Label::Label(const QString &name, const QString &caption, QWidget *parent) : QLabel(caption, parent)
 {
     setObjectName(name);
     // A caption from a scenario file is shown as it stands, never as markup.
     setTextFormat(Qt::PlainText);
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.isNull() || drawn_text_ != text() || drawn_alignment_ != alignment() ||
+        drawn_.devicePixelRatio() != ratio) {
+        drawn_ = QPixmap(size() * ratio);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        QPainter painter(&drawn_);
+        painter.setFont(font());
+        style()->drawItemText(&painter, contentsRect(),
+                              QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                              isEnabled(), text(), foregroundRole());
+        drawn_text_ = text();
+        drawn_alignment_ = alignment();
+    }
+    QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    drawn_ = QPixmap();
+    QLabel::changeEvent(event);
+}
+
+void Label::resizeEvent(QResizeEvent *event)
+{
+    drawn_ = QPixmap();
+    QLabel::resizeEvent(event);
 }
 
 void Label::Set_Geometry(double left, double top, double width, double height)

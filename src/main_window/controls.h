@@ -21,6 +21,9 @@ void Place(QWidget *control, double left, double top, double width, double heigh
 void Set_Text_Colour(QWidget *control, quint32 colour);
 void Set_Background(QWidget *control, quint32 colour);
 QFont Window_Font(bool bold);
+// Gives a window and every control on it the classic desktop style, whatever the desktop's
+// theme: the window looks the same everywhere, and its controls paint fast.
+void Use_Classic_Style(QWidget &window);
 
 class Label : public QLabel
 {
@@ -44,8 +47,18 @@ public:
     void Set_Top(double top);
     void Set_Geometry(double left, double top, double width, double height);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    // The caption as last drawn: laying out a text costs far more than copying its picture, and
+    // a window repaints some sixty labels. Any change of the look draws it afresh.
+    QPixmap drawn_;
+    QString drawn_text_;
+    Qt::Alignment drawn_alignment_;
 };
 
 class CheckBox : public QCheckBox

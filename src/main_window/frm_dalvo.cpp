@@ -257,8 +257,8 @@ void frm_dalvo::Change_Ball_colour(double b, int p)
 
 QImage frm_dalvo::Render_Client_Area()
 {
+    // The window fills its own background when it renders.
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(palette().color(QPalette::Window));
     render(&image);
     return image;
 }

@@ -283,6 +283,8 @@ void frm_dalvo::Build_Controls()
             r.row[i] = new Shape(Indexed(r.name, i), r.body, r.second, r.pattern, r.panel);
     }
 
+    Use_Classic_Style(*this);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5);

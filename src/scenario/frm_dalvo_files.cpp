@@ -22,6 +22,7 @@ frm_Dalvo_Files::frm_Dalvo_Files(frm_dalvo &form) : QWidget(&form, Qt::Dialog), 
     setFixedSize(Twips::To_Pixels(7050), Twips::To_Pixels(4530));
     setFont(Window_Font(false));
     Build_Controls();
+    Use_Classic_Style(*this);
     Connect_Handlers();
 }
 

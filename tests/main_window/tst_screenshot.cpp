@@ -36,6 +36,7 @@ class tst_screenshot : public QObject
 
 private slots:
     void moved_balls();
+    void labels_show_their_changes();
 };
 
 // After some ticks: the panels' backgrounds, a dark resultant ball and a red ball of wave 0.
@@ -72,6 +73,22 @@ void tst_screenshot::moved_balls()
     const QColor red = Patch(image, form.Picture1, form.Shape11[ball]).first;
     QVERIFY2(red.red() > 150 && red.red() - red.green() > 40 && red.red() - red.blue() > 40,
              qPrintable(red.name()));
+}
+
+// A label keeps a picture of its caption; a new caption or state is drawn afresh.
+void tst_screenshot::labels_show_their_changes()
+{
+    frm_dalvo form;
+    Label *label = form.lbl_AA[1];
+    const QImage disabled = label->grab().toImage();
+    form.chk_wave2->Set_Value(1);
+    const QImage enabled = label->grab().toImage();
+    QVERIFY(enabled != disabled);
+    form.hsc_A[1]->Set_Value(9);
+    const QImage nine = label->grab().toImage();
+    QVERIFY(nine != enabled);
+    form.chk_wave2->Set_Value(0);
+    QVERIFY(label->grab().toImage() != nine);
 }
 
 QTEST_MAIN(tst_screenshot)
