@@ -17,6 +17,7 @@ private slots:
     void name_completion();
     void directory_change_resets_name_data();
     void directory_change_resets_name();
+    void unreadable_drive();
 };
 
 namespace {
@@ -149,6 +150,26 @@ void tst_file_chooser::directory_change_resets_name()
     QCOMPARE(form.Module().File_Name, pattern_path);
     QCOMPARE(folder.Read(QStringLiteral("sub/*.dlv")), Other_Scenario);
     QVERIFY(!QFileInfo::exists(QStringLiteral("/*.dlv")));
+}
+
+// A volume that cannot be read (here: one whose mount point is gone) changes nothing.
+void tst_file_chooser::unreadable_drive()
+{
+    Working_Folder folder;
+    QVERIFY(QDir(folder.File({})).mkpath(QStringLiteral("start")));
+    const QString start = folder.File(QStringLiteral("start"));
+    QVERIFY(QDir::setCurrent(start));
+    frm_dalvo form;
+    frm_Dalvo_Files &files = Dalvo_Files(form);
+    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(QStringLiteral("gone"))});
+    files.txt_FName->Set_Text(QStringLiteral("typed.dlv"));
+    Message_Box_Watcher watcher;
+    files.Drv_list->setCurrentIndex(1); // as the user picks it
+    Compare_Sorry_Boxes(watcher, {Scenario::Disk_Problem});
+    QCOMPARE(files.dir_list->Path(), start);
+    QCOMPARE(files.fil_list->Path(), start);
+    QCOMPARE(QDir::currentPath(), start);
+    QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
 }
 
 QTEST_MAIN(tst_file_chooser)
