@@ -131,6 +131,7 @@ CheckBox::CheckBox(const QString &name, const QString &caption, QWidget *parent)
 {
     setObjectName(name);
     setTristate(true);
+    connect(this, &QCheckBox::stateChanged, this, [this] { drawn_.Forget(); });
 }
 
 int CheckBox::Value() const
@@ -160,6 +161,21 @@ void CheckBox::nextCheckState()
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
 }
 
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    drawn_.Paint(*this, [this](QStylePainter &painter) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    });
+}
+
+bool CheckBox::event(QEvent *event)
+{
+    drawn_.Watch(event);
+    return QCheckBox::event(event);
+}
+
 ScrollBar::ScrollBar(const QString &name, int min, int max, int value, QWidget *parent)
     : QScrollBar(Qt::Horizontal, parent)
 {
@@ -171,6 +187,36 @@ ScrollBar::ScrollBar(const QString &name, int min, int max, int value, QWidget *
     // A tab stop whose right arrow key and wheel-up raise the value, as on a classic desktop.
     setInvertedControls(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void ScrollBar::sliderChange(SliderChange change)
+{
+    drawn_.Forget();
+    QScrollBar::sliderChange(change);
+}
+
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    if (pressed_) {
+        QScrollBar::paintEvent(event);
+        return;
+    }
+    drawn_.Paint(*this, [this](QStylePainter &painter) {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_All;
+        painter.drawComplexControl(QStyle::CC_ScrollBar, option);
+    });
+}
+
+bool ScrollBar::event(QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        pressed_ = true;
+    else if (event->type() == QEvent::MouseButtonRelease)
+        pressed_ = false;
+    drawn_.Watch(event);
+    return QScrollBar::event(event);
 }
 
 void ScrollBar::Set_Value(int value)
@@ -188,8 +234,24 @@ CommandButton::CommandButton(const QString &name, QWidget *parent) : QToolButton
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    drawn_.Paint(*this, [this](QStylePainter &painter) {
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    });
+}
+
+bool CommandButton::event(QEvent *event)
+{
+    drawn_.Watch(event);
+    return QToolButton::event(event);
+}
+
 void CommandButton::Set_Picture(Picture picture)
 {
+    drawn_.Forget();
     picture_ = std::move(picture);
     setIcon(picture_ ? QIcon(*picture_) : QIcon());
     if (picture_)
@@ -208,4 +270,19 @@ Image::Image(const QString &name, Picture picture, QWidget *parent)
 Frame::Frame(const QString &name, QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(name);
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    drawn_.Paint(*this, [this](QStylePainter &painter) {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    });
+}
+
+bool Frame::event(QEvent *event)
+{
+    drawn_.Watch(event);
+    return QGroupBox::event(event);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QStyleOption>
+#include <QStylePainter>
 #include <QToolButton>
 #include <memory>
 
@@ -24,6 +27,42 @@ QFont Window_Font(bool bold);
 // Gives a window and every control on it the classic desktop style, whatever the desktop's
 // theme: the window looks the same everywhere, and its controls paint fast.
 void Use_Classic_Style(QWidget &window);
+
+// The picture of a control's last painting. A window repaints all its controls for a screenshot
+// or a print, and copying a picture costs far less than drawing a control; the control forgets
+// the picture at any event but a paint and whenever its value changes.
+class Paint_Cache
+{
+public:
+    void Forget() { drawn_ = QPixmap(); }
+    // Draws the control through `draw` (given a painter on the picture) only when needed.
+    template <class Draw> void Paint(QWidget &control, Draw &&draw)
+    {
+        const qreal ratio = control.devicePixelRatioF();
+        if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio ||
+            drawn_.deviceIndependentSize() != QSizeF(control.size())) {
+            drawn_ = QPixmap(control.size() * ratio);
+            drawn_.setDevicePixelRatio(ratio);
+            drawn_.fill(Qt::transparent);
+            QStylePainter painter(&drawn_, &control);
+            // As a painter on the control itself starts out.
+            painter.setFont(control.font());
+            painter.setPen(control.palette().color(control.foregroundRole()));
+            painter.setBackground(control.palette().brush(control.backgroundRole()));
+            draw(painter);
+        }
+        QPainter(&control).drawPixmap(0, 0, drawn_);
+    }
+    // Forgets the picture at any event that can change the look: all but paints.
+    void Watch(const QEvent *event)
+    {
+        if (event->type() != QEvent::Paint)
+            Forget();
+    }
+
+private:
+    QPixmap drawn_;
+};
 
 class Label : public QLabel
 {
@@ -76,6 +115,11 @@ public:
 protected:
     // A user's click toggles between clear and checked; only code sets the greyed value.
     void nextCheckState() override;
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    Paint_Cache drawn_;
 };
 
 class ScrollBar : public QScrollBar
@@ -88,6 +132,16 @@ public:
 
     // A value outside Min..Max is refused with an error instead of being clamped.
     void Set_Value(int value);
+
+protected:
+    void sliderChange(SliderChange change) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    Paint_Cache drawn_;
+    // While the mouse holds a part of the bar down, the bar draws itself as it goes.
+    bool pressed_ = false;
 };
 
 class CommandButton : public QToolButton
@@ -100,8 +154,13 @@ public:
     const Picture &Shown_Picture() const { return picture_; }
     void Set_Picture(Picture picture);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
 private:
     Picture picture_;
+    Paint_Cache drawn_;
 };
 
 // An image control: shows its picture stretched, or, hidden, only stores it.
@@ -124,4 +183,11 @@ class Frame : public QGroupBox
 
 public:
     Frame(const QString &name, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    Paint_Cache drawn_;
 };
