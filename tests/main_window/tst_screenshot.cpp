@@ -36,7 +36,7 @@ class tst_screenshot : public QObject
 
 private slots:
     void moved_balls();
-    void labels_show_their_changes();
+    void controls_show_their_changes();
 };
 
 // After some ticks: the panels' backgrounds, a dark resultant ball and a red ball of wave 0.
@@ -75,20 +75,27 @@ void tst_screenshot::moved_balls()
              qPrintable(red.name()));
 }
 
-// A label keeps a picture of its caption; a new caption or state is drawn afresh.
-void tst_screenshot::labels_show_their_changes()
+// Labels and controls keep a picture of their last painting; a new value or state is drawn afresh.
+void tst_screenshot::controls_show_their_changes()
 {
     frm_dalvo form;
-    Label *label = form.lbl_AA[1];
-    const QImage disabled = label->grab().toImage();
-    form.chk_wave2->Set_Value(1);
-    const QImage enabled = label->grab().toImage();
-    QVERIFY(enabled != disabled);
+    const auto look = [](QWidget *control) { return control->grab().toImage(); };
+    QWidget *const watched[] = {form.lbl_AA[1], form.hsc_A[1], form.frm_WaveAttr[1],
+                                form.chk_balls[1]};
+    QList<QImage> before;
+    for (QWidget *control : watched)
+        before << look(control);
+    form.chk_wave1->Set_Value(1);
+    form.chk_wave2->Set_Value(1); // enables wave 1's controls and chk_balls(1)
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(look(watched[i]) != before[i], qPrintable(watched[i]->objectName()));
+    const QImage enabled_bar = look(form.hsc_A[1]), checked = look(form.chk_balls[1]);
     form.hsc_A[1]->Set_Value(9);
-    const QImage nine = label->grab().toImage();
-    QVERIFY(nine != enabled);
-    form.chk_wave2->Set_Value(0);
-    QVERIFY(label->grab().toImage() != nine);
+    QVERIFY(look(form.hsc_A[1]) != enabled_bar);
+    form.chk_balls[1]->Set_Value(0);
+    QVERIFY(look(form.chk_balls[1]) != checked);
+    // Nothing changed: the same picture again.
+    QCOMPARE(look(form.chk_balls[1]), look(form.chk_balls[1]));
 }
 
 QTEST_MAIN(tst_screenshot)
