@@ -15,7 +15,7 @@
 class frm_dalvo : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(float Clock_Mode READ Clock_Mode WRITE Set_Clock_Mode)
+    Q_PROPERTY(float Clock_Mode READ Clock_Mode)
     Q_PROPERTY(float End_Time READ End_Time)
     Q_PROPERTY(float Elapsed_Time READ Elapsed_Time)
 
@@ -27,10 +27,8 @@ public:
     ~frm_dalvo() override;
 
     float Clock_Mode() const { return clock_mode_; }
-    void Set_Clock_Mode(float mode) { clock_mode_ = mode; }
     float End_Time() const { return end_time_; }
     float Elapsed_Time() const { return elapsed_.Seconds(); }
-    void Reset_Elapsed_Time() { elapsed_.Reset(); }
 
     Dalvo_module::Module_State &Module() { return module_; }
 
