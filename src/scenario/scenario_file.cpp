@@ -1,22 +1,20 @@
 #include "scenario/scenario_file.h"
 
 #include "main_window/frm_dalvo.h"
+#include "main_window/message_box.h"
 #include "scenario/frm_dalvo_files.h"
 #include "scenario/scenario_fields.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSaveFile>
 
 namespace Scenario {
 
 void Sorry(QWidget *parent, const QString &message)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Sorry ..."), message, QMessageBox::Ok,
-                    parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    Message_Boxes::Message_Box(parent, message, QStringLiteral("Sorry ..."),
+                               Message_Boxes::Ok_Only + Message_Boxes::Exclamation_Icon);
 }
 
 bool Write_Set_Up(const QString &path, const Set_Up &set_up, QString *why)

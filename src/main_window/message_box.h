@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Modal message boxes described by a style number: a button set plus an icon.
+namespace Message_Boxes {
+
+inline constexpr int Ok_Only = 0;
+inline constexpr int Ok_Cancel = 1;
+inline constexpr int Stop_Icon = 16;
+inline constexpr int Question_Icon = 32;
+inline constexpr int Exclamation_Icon = 48;
+inline constexpr int Information_Icon = 64;
+
+// What a box returns for OK; any other way of closing it gives something else.
+inline constexpr int Ok_Answer = 1;
+inline constexpr int Other_Answer = 2;
+
+// Shows the box and returns the button pressed.
+int Message_Box(QWidget *parent, const QString &text, const QString &title, int style);
+
+} // namespace Message_Boxes
