@@ -2,7 +2,7 @@
 // the pace the real 5 ms timer keeps with painting, and the time to the first frame. All with the
 // four waves ticked (two panels), mid-run (t = 10 s, every ball of the six rows moving).
 #include "main_window/frm_dalvo.h"
-#include "simulation/wave_maths.h"
+#include "core/wave_maths.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -18,7 +18,7 @@ fuzzer="$(find "$build" -type f -name fuzz_scenario_fields -perm -u+x | head -n 
 # The corpus grows while fuzzing; keep the seeds in the tree as they are.
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp -r "$root/tests/scenario/corpus" "$work/corpus"
+cp -r "$root/tests/fuzz/corpus" "$work/corpus"
 mkdir "$work/artifacts"
 
 # A smaller quarantine keeps the sanitizer well inside the memory limit over the whole run.

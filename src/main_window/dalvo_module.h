@@ -4,6 +4,7 @@
 #include <array>
 
 class frm_dalvo;
+class frm_Dalvo_Files;
 
 // The shared procedures and the module-level state. The state belongs to one main window and
 // starts afresh with it; the procedures reach the window's controls through it.
@@ -41,5 +42,10 @@ void Layout_One_Panel(frm_dalvo &form);
 void Layout_Two_Panels(frm_dalvo &form);
 void Draw_Lines(frm_dalvo &form, const float &Half_Ball_Height);
 void Place_Labels(frm_dalvo &form);
+
+// Read and write the file named by File_Name. Both report their own failures and always return;
+// the window caption comes from the chooser (the picked name on a load, the typed text on a save).
+void Load_File(frm_dalvo &form, const frm_Dalvo_Files &files);
+void Save_File(frm_dalvo &form, const frm_Dalvo_Files &files);
 
 } // namespace Dalvo_module

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "main_window/controls.h"
+#include "controls/controls.h"
+#include "controls/picture_box.h"
+#include "controls/printing.h"
+#include "core/wave_maths.h"
+#include "file_chooser/frm_dalvo_files.h"
 #include "main_window/dalvo_module.h"
-#include "main_window/picture_box.h"
-#include "simulation/wave_maths.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -11,8 +13,8 @@
 
 // The main window: two panels of ball rows, the wave attribute frames, the speed scroll bars, the
 // run buttons and the file, print, about and exit buttons. Controls keep their names; control
-// arrays are indexed as in the window's tables.
-class frm_dalvo : public QWidget
+// arrays are indexed as in the window's tables. docs/DESIGN.md explains the names.
+class frm_dalvo : public QWidget, public Chooser_Owner
 {
     Q_OBJECT
     Q_PROPERTY(float Clock_Mode READ Clock_Mode)
@@ -32,13 +34,17 @@ public:
 
     Dalvo_module::Module_State &Module() { return module_; }
 
-    // The window's own procedures.
+    // The window's own procedures (run_control.cpp, marking.cpp).
     void Time_Loop();
     double Clicked_Ball(const float &x) const;
     void Change_Ball_colour(double b, int p);
 
     // Renders the client area as shown into an image (screenshots and printing).
     QImage Render_Client_Area();
+    // Prints go to the factory's printer instead of the default printer (tests print into PDF
+    // files this way); an empty factory restores the default printer (commands.cpp).
+    void Set_Printer_Factory(Printing::Printer_Factory factory);
+    std::unique_ptr<QPrinter> Printer() const;
 
     // Controls on the window itself.
     CommandButton *cmd_Open, *cmd_Save, *cmd_Print, *cmd_Info, *cmd_Exit;
@@ -67,32 +73,51 @@ public:
 
     // The wave check box of wave i (chk_wave1 for wave 0, ...).
     CheckBox *chk_wave(int wave) const;
+    // The ten attribute controls of wave i: its frame and the frame's nine controls, always
+    // handled in this order.
+    std::array<QWidget *, 10> Wave_Attr(int wave) const;
 
 public slots:
+    // frm_dalvo.cpp
     void Form_Load();
+    // run_control.cpp
     void Timer1_Timer();
+    void cmd_Go_Click();
+    void cmd_Clock_Click();
+    void cmd_Back_Click();
+    // parameters.cpp
     void hsc_A_Change(int Index);
     void hsc_f_Change(int Index);
     void hsc_c1_Change();
     void hsc_c2_Change();
+    // layout.cpp
     void chk_wave1_Click();
     void chk_wave2_Click();
     void chk_wave3_Click();
     void chk_wave4_Click();
     void chk_balls_Click(int Index);
+    // marking.cpp
     void Picture1_MouseUp(int Button, int Shift, float X, float Y);
     void Picture2_MouseUp(int Button, int Shift, float X, float Y);
-    void cmd_Go_Click();
-    void cmd_Clock_Click();
-    void cmd_Back_Click();
+    // scenario_file.cpp
     void cmd_Open_Click();
     void cmd_Save_Click();
+    // commands.cpp
     void cmd_Print_Click();
     void cmd_Info_Click();
     void cmd_Exit_Click();
 
+public:
+    // The file chooser's side of the open and save flows (scenario_file.cpp).
+    QWidget &Owner_Window() override { return *this; }
+    QString &File_Name() override { return module_.File_Name; }
+    void Load_File(const frm_Dalvo_Files &files) override;
+    void Init_Sliders() override;
+    void Refresh_All() override;
+    void Save_File(const frm_Dalvo_Files &files) override;
+
 private:
-    void Build_Controls();
+    void Build_Controls(); // frm_dalvo_inventory.cpp
     void Connect_Handlers();
 
     Dalvo_module::Module_State module_;
@@ -100,4 +125,5 @@ private:
     float end_time_ = 0;
     Simulation::Elapsed_Clock elapsed_;
     Simulation::Tick_Positions tick_{};
+    Printing::Printer_Factory printer_factory_;
 };

@@ -1,8 +1,8 @@
 // The main window's controls as laid out at design time: geometry in twips, relative to the
 // control's container.
-#include "main_window/colours.h"
+#include "controls/colours.h"
 #include "main_window/frm_dalvo.h"
-#include "main_window/twips.h"
+#include "controls/twips.h"
 
 namespace {
 

@@ -1,19 +1,12 @@
 // The display of the current wave selection: which controls are usable, one panel or two, the
 // guide lines and the axis labels.
+#include "controls/handler_guard.h"
 #include "main_window/dalvo_module.h"
 #include "main_window/frm_dalvo.h"
 
 namespace Dalvo_module {
 
 namespace {
-
-// The ten attribute controls of a wave, always handled in this order.
-std::array<QWidget *, 10> Wave_Attr(frm_dalvo &form, int i)
-{
-    return {form.frm_WaveAttr[i], form.lbl_syxnot[i], form.lbl_f[i],  form.lbl_Hz[i],
-            form.lbl_Platos[i],   form.lbl_A[i],      form.lbl_ff[i], form.hsc_f[i],
-            form.lbl_AA[i],       form.hsc_A[i]};
-}
 
 // The partner of a wave is the other wave of its panel.
 int Partner(int wave)
@@ -32,7 +25,7 @@ bool Two_Panel_Values(const frm_dalvo &form)
 void Disable_Wave_Attr(frm_dalvo &form)
 {
     for (int i = 0; i < 4; ++i)
-        for (QWidget *control : Wave_Attr(form, i))
+        for (QWidget *control : form.Wave_Attr(i))
             control->setEnabled(false);
 }
 
@@ -42,7 +35,7 @@ void Set_Controls(frm_dalvo &form)
     Disable_Wave_Attr(form);
     for (int wave = 0; wave < 4; ++wave) {
         if (form.chk_wave(wave)->Value() == 1) {
-            for (QWidget *control : Wave_Attr(form, wave))
+            for (QWidget *control : form.Wave_Attr(wave))
                 control->setEnabled(true);
             if (form.chk_wave(Partner(wave))->Value() != 0)
                 form.chk_balls[wave]->setEnabled(true);
@@ -153,3 +146,37 @@ void Place_Labels(frm_dalvo &form)
 }
 
 } // namespace Dalvo_module
+
+using Handler_Guard::Run_Handler;
+
+void frm_dalvo::chk_wave1_Click()
+{
+    Run_Handler([this] { Dalvo_module::Refresh_All(*this); });
+}
+
+void frm_dalvo::chk_wave2_Click()
+{
+    Run_Handler([this] { Dalvo_module::Refresh_All(*this); });
+}
+
+void frm_dalvo::chk_wave3_Click()
+{
+    Run_Handler([this] { Dalvo_module::Refresh_All(*this); });
+}
+
+void frm_dalvo::chk_wave4_Click()
+{
+    Run_Handler([this] { Dalvo_module::Refresh_All(*this); });
+}
+
+void frm_dalvo::chk_balls_Click(int Index)
+{
+    Run_Handler([this, Index] {
+        const std::array<Array<Shape, Balls> *, 4> rows = {&Shape11, &Shape12, &Shape21, &Shape22};
+        if (Index < 0 || Index > 3)
+            return;
+        const bool shown = chk_balls[Index]->Value() != 0;
+        for (Shape *ball : *rows[Index])
+            ball->Set_Visible(shown);
+    });
+}

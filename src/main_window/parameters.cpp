@@ -1,9 +1,9 @@
 // The wave parameter set, derived from the value labels, and the scroll bars that write them.
 #include "main_window/dalvo_module.h"
 #include "main_window/frm_dalvo.h"
-#include "main_window/handler_guard.h"
-#include "simulation/dalvo_error.h"
-#include "simulation/number_text.h"
+#include "controls/handler_guard.h"
+#include "core/dalvo_error.h"
+#include "core/number_text.h"
 
 using Simulation::Checked_Divide;
 using Simulation::Nearest_Integer;

@@ -1,11 +1,11 @@
 // A restless class at the keyboard: thousands of seeded random user actions on the real window,
 // with the window's invariants checked after every one.
 #include "main_window/frm_dalvo.h"
-#include "scenario/frm_dalvo_files.h"
-#include "scenario/message_box_watcher.h"
-#include "scenario/scenario_fields.h"
-#include "simulation/number_text.h"
-#include "simulation/run_state.h"
+#include "file_chooser/frm_dalvo_files.h"
+#include "support/message_box_watcher.h"
+#include "core/scenario_fields.h"
+#include "core/number_text.h"
+#include "support/run_state.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
-#include "simulation/dalvo_error.h"
+#include "core/dalvo_error.h"
 
 #include <QRegularExpression>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 #include <QtTest>
 

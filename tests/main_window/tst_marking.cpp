@@ -1,6 +1,6 @@
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
-#include "main_window/colours.h"
+#include "controls/colours.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,0 +1,317 @@
+#include "controls/file_lists.h"
+
+#include "controls/handler_guard.h"
+#include "core/dalvo_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStorageInfo>
+#include <QStyle>
+
+using Simulation::Dalvo_Error;
+using Simulation::Error_Code;
+
+namespace File_Lists {
+
+namespace {
+
+const QString Root = QStringLiteral("/");
+
+[[noreturn]] void Refuse(const char *what)
+{
+    throw Dalvo_Error(Error_Code::Invalid_Property_Value, QString::fromLatin1(what));
+}
+
+// The folder holding a path; the root has none.
+QString Parent_Of(const QString &path)
+{
+    const auto slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? Root : path.left(slash);
+}
+
+QString Indent(qsizetype depth)
+{
+    return QString(2 * depth, QLatin1Char(' '));
+}
+
+} // namespace
+
+QString Drive_Of(const QString &path, const QStringList &drives)
+{
+    QString best;
+    for (const QString &root : drives) {
+        const bool holds = root == Root || path == root || path.startsWith(root + QLatin1Char('/'));
+        if (holds && path.startsWith(QLatin1Char('/')) && root.size() > best.size())
+            best = root;
+    }
+    return best;
+}
+
+QString Directory_On_Drive(const QString &drive, const QString &shown, const QStringList &drives)
+{
+    return Drive_Of(shown, drives) == drive ? shown : drive;
+}
+
+QString Listable_Folder(const QString &path)
+{
+    if (path.isEmpty())
+        Refuse("Path not found");
+    const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+        Refuse("Path not found");
+    return folder;
+}
+
+} // namespace File_Lists
+
+using namespace File_Lists;
+
+namespace {
+
+// Names a directory or file list and gives the folder it starts in: the one asked for, or the
+// root when that cannot be listed.
+QString Start_List(QListWidget &list, const QString &name, const QString &path)
+{
+    list.setObjectName(name);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    try {
+        return Listable_Folder(path);
+    } catch (const Dalvo_Error &) {
+        return QStringLiteral("/");
+    }
+}
+
+} // namespace
+
+TextBox::TextBox(const QString &name, const QString &text, QWidget *parent)
+    : QLineEdit(text, parent)
+{
+    setObjectName(name);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+void TextBox::Set_Text(const QString &text)
+{
+    Handler_Guard::Raise_Events([&] { setText(text); });
+}
+
+void TextBox::Set_SelLength(int length)
+{
+    setSelection(0, length);
+}
+
+void TextBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Another window or a popup taking over leaves the focus where it was within this window.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit LostFocus();
+}
+
+DriveListBox::DriveListBox(const QString &name, QWidget *parent) : QComboBox(parent)
+{
+    setObjectName(name);
+    QStringList roots{Root};
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        // Some mounts are single files; only folders can be browsed.
+        if (volume.isValid() && QFileInfo(volume.rootPath()).isDir())
+            roots << QDir::cleanPath(volume.rootPath());
+    }
+    roots.removeDuplicates();
+    roots.sort();
+    List_Drives(roots);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!filling_)
+            emit Change();
+    });
+}
+
+QString DriveListBox::Drive() const
+{
+    return drives_.value(currentIndex());
+}
+
+void DriveListBox::Set_Drive(const QString &path)
+{
+    const int index = static_cast<int>(drives_.indexOf(Drive_Of(QDir::cleanPath(path), drives_)));
+    if (index < 0)
+        Refuse("Device unavailable");
+    Handler_Guard::Raise_Events([&] { setCurrentIndex(index); });
+}
+
+void DriveListBox::List_Drives(const QStringList &roots)
+{
+    const QString shown = Drive().isEmpty() ? QDir::currentPath() : Drive();
+    filling_ = true;
+    clear();
+    drives_ = roots;
+    const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    for (const QString &root : drives_)
+        addItem(icon, root);
+    setCurrentIndex(static_cast<int>(drives_.indexOf(Drive_Of(shown, drives_))));
+    filling_ = false;
+}
+
+DirListBox::DirListBox(const QString &name, const QString &path, QWidget *parent)
+    : QListWidget(parent)
+{
+    path_ = Start_List(*this, name, path);
+    Fill();
+    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::Enter);
+}
+
+void DirListBox::Set_Path(const QString &path)
+{
+    const QString folder = Listable_Folder(path);
+    if (folder == path_)
+        return;
+    path_ = folder;
+    Fill();
+    Handler_Guard::Raise_Events([this] { emit Change(); });
+}
+
+// The parents from the root down, the folder itself, then its subfolders one level deeper.
+void DirListBox::Fill()
+{
+    clear();
+    QStringList chain{path_};
+    while (chain.front() != QLatin1String("/"))
+        chain.prepend(Parent_Of(chain.front()));
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const auto add = [this](const QIcon &icon, qsizetype depth, const QString &text,
+                            const QString &folder) {
+        auto *item = new QListWidgetItem(icon, Indent(depth) + text, this);
+        item->setData(Qt::UserRole, folder);
+    };
+    for (qsizetype depth = 0; depth < chain.size(); ++depth)
+        add(open, depth, depth == 0 ? chain[0] : QFileInfo(chain[depth]).fileName(), chain[depth]);
+    const QFileInfoList subfolders =
+        QDir(path_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &folder : subfolders)
+        add(closed, chain.size(), folder.fileName(), QDir::cleanPath(folder.absoluteFilePath()));
+    folder_row_ = static_cast<int>(chain.size()) - 1;
+    setCurrentRow(folder_row_);
+}
+
+int DirListBox::ListIndex() const
+{
+    return currentRow() < 0 ? -1 : currentRow() - folder_row_ - 1;
+}
+
+void DirListBox::Set_ListIndex(int index)
+{
+    const int row = index + folder_row_ + 1;
+    if (row < 0 || row >= count())
+        Refuse("Invalid property value");
+    setCurrentRow(row);
+}
+
+int DirListBox::ListCount() const
+{
+    return count() - folder_row_ - 1;
+}
+
+QString DirListBox::List(int index) const
+{
+    const QListWidgetItem *entry = item(index + folder_row_ + 1);
+    return entry ? entry->data(Qt::UserRole).toString() : QString();
+}
+
+void DirListBox::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        Enter(currentItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void DirListBox::Enter(const QListWidgetItem *item)
+{
+    const QString folder = item->data(Qt::UserRole).toString();
+    Handler_Guard::Run_Handler([&] { Set_Path(folder); });
+}
+
+FileListBox::FileListBox(const QString &name, const QString &path, const QString &pattern,
+                         QWidget *parent)
+    : QListWidget(parent), pattern_(pattern)
+{
+    path_ = Start_List(*this, name, path);
+    Fill();
+    // The selection, not the keyboard's current entry, is the list index: an entry the focus
+    // merely rests on is not picked.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!filling_)
+            emit Click();
+    });
+}
+
+void FileListBox::Set_Path(const QString &path)
+{
+    const QString folder = Listable_Folder(path);
+    if (folder == path_)
+        return;
+    path_ = folder;
+    Fill();
+    Handler_Guard::Raise_Events([this] { emit PathChange(); });
+}
+
+void FileListBox::Set_Pattern(const QString &pattern)
+{
+    if (pattern == pattern_)
+        return;
+    pattern_ = pattern;
+    Fill();
+    Handler_Guard::Raise_Events([this] { emit PatternChange(); });
+}
+
+void FileListBox::Set_ListIndex(int index)
+{
+    if (index < -1 || index >= count())
+        Refuse("Invalid property value");
+    Handler_Guard::Raise_Events([&] {
+        if (index < 0)
+            clearSelection();
+        else
+            setCurrentRow(index);
+    });
+}
+
+int FileListBox::ListIndex() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+QString FileListBox::List(int index) const
+{
+    const QListWidgetItem *entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+// The plain files of the folder whose names match the pattern, sorted; none selected.
+void FileListBox::Fill()
+{
+    filling_ = true;
+    clear();
+    const QStringList patterns = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    addItems(QDir(path_).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    filling_ = false;
+}
+
+void FileListBox::mousePressEvent(QMouseEvent *event)
+{
+    const int before = ListIndex();
+    const bool on_name = itemAt(event->position().toPoint()) != nullptr;
+    QListWidget::mousePressEvent(event);
+    // A click on the name already selected is a click too.
+    if (on_name && event->button() == Qt::LeftButton && ListIndex() == before)
+        emit Click();
+}

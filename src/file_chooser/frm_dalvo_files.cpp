@@ -1,0 +1,221 @@
+#include "file_chooser/frm_dalvo_files.h"
+
+#include "controls/handler_guard.h"
+#include "controls/twips.h"
+#include "core/dalvo_error.h"
+#include "core/scenario_format.h"
+#include "file_chooser/file_messages.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+
+using Handler_Guard::Run_Handler;
+using namespace Scenario;
+
+frm_Dalvo_Files::frm_Dalvo_Files(Chooser_Owner &owner)
+    : QWidget(&owner.Owner_Window(), Qt::Dialog), owner_(owner)
+{
+    setObjectName(QStringLiteral("frm_Dalvo_Files"));
+    setWindowTitle(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(Twips::To_Pixels(7050), Twips::To_Pixels(4530));
+    setFont(Window_Font(false));
+    Build_Controls();
+    Use_Classic_Style(*this);
+    Connect_Handlers();
+}
+
+void frm_Dalvo_Files::Build_Controls()
+{
+    const auto make_label = [this](const char *name, const QString &caption, double left,
+                                   double top) {
+        auto *label = new Label(QLatin1String(name), caption, this);
+        label->setFont(Window_Font(true));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->Set_Geometry(left, top, 2175, 285);
+        return label;
+    };
+    const auto make_button = [this](const char *name, const QString &caption, double top) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setFont(Window_Font(true));
+        // Enter presses the button that has the focus.
+        button->setAutoDefault(true);
+        Place(button, 5580, top, 1095, 330);
+        return button;
+    };
+
+    // The lists start at the process's current folder.
+    const QString here = QDir::currentPath();
+    Label1 = make_label("Label1", QStringLiteral("Όνομα αρχείου:"), 315, 450);
+    txt_FName = new TextBox(QStringLiteral("txt_FName"), QStringLiteral("*.dlv"), this);
+    Place(txt_FName, 270, 855, 2265, 315);
+    fil_list = new FileListBox(QStringLiteral("fil_list"), here, QStringLiteral("*.dlv"), this);
+    Place(fil_list, 225, 1305, 2265, 2820);
+    Label2 = make_label("Label2", QStringLiteral("Οδηγός δίσκου:"), 2880, 450);
+    Drv_list = new DriveListBox(QStringLiteral("Drv_list"), this);
+    Place(Drv_list, 2880, 855, 2400, 315);
+    Label3 = make_label("Label3", QStringLiteral("Κατάλογοι:"), 2835, 1620);
+    dir_list = new DirListBox(QStringLiteral("dir_list"), here, this);
+    Place(dir_list, 2880, 2010, 2400, 2115);
+    cmd_OK = make_button("cmd_OK", QStringLiteral("ΟΚ"), 3240);
+    cmd_OK->setDefault(true);
+    cmd_Cancel = make_button("cmd_Cancel", QStringLiteral("Cancel"), 3795);
+
+    // Tab order by tab index; the labels take no focus.
+    setTabOrder(fil_list, dir_list);
+    setTabOrder(dir_list, Drv_list);
+    setTabOrder(Drv_list, txt_FName);
+    setTabOrder(txt_FName, cmd_OK);
+    setTabOrder(cmd_OK, cmd_Cancel);
+    fil_list->setFocus();
+}
+
+void frm_Dalvo_Files::Connect_Handlers()
+{
+    connect(cmd_OK, &QPushButton::clicked, this, &frm_Dalvo_Files::cmd_OK_Click);
+    connect(cmd_Cancel, &QPushButton::clicked, this, &frm_Dalvo_Files::cmd_Cancel_Click);
+    connect(Drv_list, &DriveListBox::Change, this, &frm_Dalvo_Files::Drv_list_Change);
+    connect(dir_list, &DirListBox::Change, this, &frm_Dalvo_Files::dir_list_Change);
+    connect(fil_list, &FileListBox::Click, this, &frm_Dalvo_Files::fil_list_Click);
+    connect(fil_list, &FileListBox::PathChange, this, &frm_Dalvo_Files::fil_list_PathChange);
+    connect(fil_list, &FileListBox::PatternChange, this, &frm_Dalvo_Files::fil_list_PatternChange);
+    connect(txt_FName, &TextBox::Change, this, &frm_Dalvo_Files::txt_FName_Change);
+    connect(txt_FName, &TextBox::LostFocus, this, [this] {
+        // Closing the window takes the focus away too; that is no leaving of the box.
+        if (!unloaded_)
+            txt_FName_LostFocus();
+    });
+}
+
+void frm_Dalvo_Files::Show_Modeless()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void frm_Dalvo_Files::Unload()
+{
+    unloaded_ = true;
+    close();
+}
+
+void frm_Dalvo_Files::closeEvent(QCloseEvent *event)
+{
+    unloaded_ = true;
+    event->accept();
+}
+
+void frm_Dalvo_Files::keyPressEvent(QKeyEvent *event)
+{
+    // Keys the focused control leaves alone: Enter presses the default button, Esc cancels.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmd_OK->click();
+        break;
+    case Qt::Key_Escape:
+        cmd_Cancel->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The open or save flow. Each step is trapped on its own: a failure shows "File problem" and the
+// flow goes on with the next step, so it always ends by unloading the chooser.
+void frm_Dalvo_Files::cmd_OK_Click()
+{
+    Run_Handler([this] {
+        const auto step = [this](auto &&body) { Trap(this, File_Problem, body); };
+        QString &file_name = owner_.File_Name();
+        step([&] { file_name = Join_Path(fil_list->Path(), file_name); });
+        if (windowTitle() == Opening_Title) {
+            step([&] {
+                txt_FName->Set_Text(file_name);
+                txt_FName->Set_SelLength(static_cast<int>(txt_FName->text().size()));
+            });
+            step([&] { owner_.Load_File(*this); });
+            step([&] { owner_.Init_Sliders(); });
+            step([&] { owner_.Refresh_All(); });
+        } else {
+            step([&] { owner_.Save_File(*this); });
+        }
+        Unload();
+    });
+}
+
+void frm_Dalvo_Files::cmd_Cancel_Click()
+{
+    Run_Handler([this] { Unload(); });
+}
+
+void frm_Dalvo_Files::Drv_list_Change()
+{
+    Run_Handler([this] {
+        Trap(this, Disk_Problem, [this] {
+            const QString drive = Drv_list->Drive();
+            const QStringList &drives = Drv_list->Drives();
+            dir_list->Set_Path(File_Lists::Directory_On_Drive(drive, dir_list->Path(), drives));
+            if (File_Lists::Drive_Of(QDir::currentPath(), drives) != drive &&
+                !QDir::setCurrent(drive))
+                throw Simulation::Dalvo_Error(Simulation::Error_Code::Invalid_Property_Value,
+                                              QStringLiteral("Device unavailable"));
+        });
+    });
+}
+
+void frm_Dalvo_Files::dir_list_Change()
+{
+    Run_Handler([this] {
+        fil_list->Set_Path(dir_list->Path());
+        if (!QDir::setCurrent(dir_list->Path()))
+            throw Simulation::Dalvo_Error(Simulation::Error_Code::Invalid_Property_Value,
+                                          QStringLiteral("Path not found"));
+    });
+}
+
+void frm_Dalvo_Files::fil_list_Click()
+{
+    Run_Handler([this] { txt_FName->Set_Text(fil_list->List(fil_list->ListIndex())); });
+}
+
+void frm_Dalvo_Files::fil_list_PathChange()
+{
+    Run_Handler([this] {
+        txt_FName->Set_Text(fil_list->Pattern());
+        Drv_list->Set_Drive(fil_list->Path());
+        dir_list->Set_Path(fil_list->Path());
+    });
+}
+
+void frm_Dalvo_Files::fil_list_PatternChange()
+{
+    Run_Handler([this] {
+        Drv_list->Set_Drive(fil_list->Path());
+        dir_list->Set_Path(fil_list->Path());
+    });
+}
+
+void frm_Dalvo_Files::txt_FName_Change()
+{
+    Run_Handler([this] { owner_.File_Name() = txt_FName->text(); });
+}
+
+void frm_Dalvo_Files::txt_FName_LostFocus()
+{
+    Run_Handler([this] { owner_.File_Name() = With_Extension(txt_FName->text()); });
+}
+
+frm_Dalvo_Files &Dalvo_Files(Chooser_Owner &owner)
+{
+    const auto choosers = owner.Owner_Window().findChildren<frm_Dalvo_Files *>(
+        QString(), Qt::FindDirectChildrenOnly);
+    for (frm_Dalvo_Files *files : choosers) {
+        if (!files->Unloaded())
+            return *files;
+    }
+    return *new frm_Dalvo_Files(owner);
+}

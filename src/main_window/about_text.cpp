@@ -1,0 +1,12 @@
+#include "main_window/about_text.h"
+
+namespace Commands {
+
+QString About_Text()
+{
+    const QString description = QStringLiteral("Dalvo: εγκάρσια κύματα σε σειρές σφαιριδίων");
+    const QString contact = QStringLiteral("Σχόλια: στο εργαστήριο Φυσικής του σχολείου");
+    return description + QChar(u'\r') + QString(Contact_Indent, QChar(u' ')) + contact;
+}
+
+} // namespace Commands

@@ -1,0 +1,176 @@
+#include "support/scenario_test_support.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace Scenario_Test;
+
+// The file chooser's open and save flows as a user runs them with mouse and keys.
+class tst_file_chooser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cancel_pick_then_save();
+    void name_completion_data();
+    void name_completion();
+    void directory_change_resets_name_data();
+    void directory_change_resets_name();
+    void unreadable_drive();
+};
+
+namespace {
+
+// A scenario unlike the start-up set-up: speeds 7 and 12, all waves chosen.
+const QByteArray Other_Scenario = Start_Up_With({{2, "\"7\""}, {3, "\"12\""}, {5, "1"}, {7, "1"}});
+
+// The chooser shown and active, so that focus and keys behave as on a desktop.
+QPointer<frm_Dalvo_Files> Shown_Chooser(frm_dalvo &form, bool open)
+{
+    open ? form.cmd_Open_Click() : form.cmd_Save_Click();
+    return QTest::qWaitForWindowActive(&Dalvo_Files(form)) ? &Dalvo_Files(form) : nullptr;
+}
+
+} // namespace
+
+// A user cancels a save, picks a file from the list and opens it, then saves straight after: that
+// joins the folder with the full path still held, which names no file.
+void tst_file_chooser::cancel_pick_then_save()
+{
+    Working_Folder folder;
+    QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
+    QVERIFY(folder.Write(QStringLiteral("b.dlv"), Other_Scenario));
+    frm_dalvo form;
+    QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+    QVERIFY(files);
+    files->txt_FName->Set_Text(QStringLiteral("kept.dlv"));
+    Message_Box_Watcher watcher;
+    QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
+    QVERIFY(!files || files->Unloaded());
+    QCOMPARE(form.Module().File_Name, QStringLiteral("kept.dlv"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: New file"));
+
+    files = Shown_Chooser(form, true);
+    QVERIFY(files);
+    QCOMPARE(QApplication::focusWidget(), files->fil_list);
+    const QRect b = files->fil_list->visualItemRect(files->fil_list->item(1));
+    QTest::mouseClick(files->fil_list->viewport(), Qt::LeftButton, {}, b.center());
+    QCOMPARE(files->txt_FName->text(), QStringLiteral("b.dlv"));
+    QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
+    QCOMPARE(watcher.Texts(), QStringList());
+    QVERIFY(!files || files->Unloaded());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: b.dlv"));
+    // The speed's scroll bar moved to 7, and its handler rewrote the caption.
+    QCOMPARE(form.lbl_c1->Caption(), QStringLiteral(" 7"));
+
+    form.cmd_Save_Click();
+    QCOMPARE(Dalvo_Files(form).txt_FName->text(), QStringLiteral("*.dlv"));
+    Dalvo_Files(form).cmd_OK_Click();
+    Compare_Sorry_Boxes(watcher, {Scenario::Saving_Problem});
+    QCOMPARE(form.Module().File_Name, QDir::currentPath() + '/' + folder.File("b.dlv"));
+    QCOMPARE(folder.Entries(), (QStringList{"a.dlv", "b.dlv"}));
+    QCOMPARE(folder.Read(QStringLiteral("b.dlv")), Other_Scenario);
+}
+
+void tst_file_chooser::name_completion_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter"); // confirmed by Enter in the box, else by a click on Save
+    QTest::addColumn<QString>("saved_as");
+    QTest::addRow("click, no extension") << "name" << false << "name.dlv";
+    QTest::addRow("click, upper case") << "NAME.DLV" << false << "NAME.DLV";
+    QTest::addRow("click, mixed case") << "name.Dlv" << false << "name.Dlv.dlv";
+    QTest::addRow("Enter, no extension") << "name" << true << "name";
+}
+
+// A click on Save takes the focus from the text box first, which completes the name; Enter
+// confirms with the focus still in the box. The start-up set-up is saved byte for byte over a
+// longer file.
+void tst_file_chooser::name_completion()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(QString, saved_as);
+
+    Working_Folder folder;
+    QVERIFY(folder.Write(saved_as, QByteArray(500, 'x')));
+    frm_dalvo form;
+    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+    QVERIFY(files);
+    QSignalSpy lost_focus(files->txt_FName, &TextBox::LostFocus);
+    QTest::mouseClick(files->txt_FName, Qt::LeftButton);
+    files->txt_FName->selectAll();
+    QTest::keyClicks(files->txt_FName, typed);
+    Message_Box_Watcher watcher;
+    if (enter)
+        QTest::keyClick(files->txt_FName, Qt::Key_Return);
+    else
+        QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
+
+    QCOMPARE(lost_focus.size(), enter ? 0 : 1);
+    QCOMPARE(watcher.Texts(), QStringList());
+    QCOMPARE(folder.Entries(), QStringList{saved_as});
+    QCOMPARE(folder.Read(saved_as), Start_Up_Bytes);
+    // The caption shows the text box, not the completed name.
+    QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: ") + typed);
+}
+
+void tst_file_chooser::directory_change_resets_name_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addRow("open in the root folder")
+        << true << "/" << QStringList{Opening, Opening, Not_Dalvo};
+    QTest::addRow("save in a subfolder") << false << "sub" << QStringList{Scenario::Saving_Problem};
+}
+
+// A directory change puts the pattern back into the box; confirming it names no file, not even
+// one literally called so. The root folder already ends in its separator.
+void tst_file_chooser::directory_change_resets_name()
+{
+    QFETCH(bool, open);
+    QFETCH(QString, where);
+    QFETCH(QStringList, messages);
+
+    Working_Folder folder;
+    QVERIFY(QDir().mkdir(QStringLiteral("sub")));
+    QVERIFY(folder.Write(QStringLiteral("sub/*.dlv"), Other_Scenario));
+    const QString pattern_path = QDir(where).absoluteFilePath(QStringLiteral("*.dlv"));
+    frm_dalvo form;
+    open ? form.cmd_Open_Click() : form.cmd_Save_Click();
+    frm_Dalvo_Files &files = Dalvo_Files(form);
+    files.txt_FName->Set_Text(QStringLiteral("mine.dlv"));
+    files.dir_list->Set_Path(where);
+    QCOMPARE(files.txt_FName->text(), QStringLiteral("*.dlv"));
+    Message_Box_Watcher watcher;
+    files.cmd_OK_Click();
+    Compare_Sorry_Boxes(watcher, messages);
+    QCOMPARE(form.Module().File_Name, pattern_path);
+    QCOMPARE(folder.Read(QStringLiteral("sub/*.dlv")), Other_Scenario);
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/*.dlv")));
+}
+
+// A volume that cannot be read (here: one whose mount point is gone) changes nothing.
+void tst_file_chooser::unreadable_drive()
+{
+    Working_Folder folder;
+    QVERIFY(QDir(folder.File({})).mkpath(QStringLiteral("start")));
+    const QString start = folder.File(QStringLiteral("start"));
+    QVERIFY(QDir::setCurrent(start));
+    frm_dalvo form;
+    frm_Dalvo_Files &files = Dalvo_Files(form);
+    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(QStringLiteral("gone"))});
+    files.txt_FName->Set_Text(QStringLiteral("typed.dlv"));
+    Message_Box_Watcher watcher;
+    files.Drv_list->setCurrentIndex(1); // as the user picks it
+    Compare_Sorry_Boxes(watcher, {Scenario::Disk_Problem});
+    QCOMPARE(files.dir_list->Path(), start);
+    QCOMPARE(files.fil_list->Path(), start);
+    QCOMPARE(QDir::currentPath(), start);
+    QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
+}
+
+QTEST_MAIN(tst_file_chooser)
+#include "tst_file_chooser.moc"
