@@ -78,33 +78,22 @@ Label::Label(const QString &name, const QString &caption, QWidget *parent) : QLa
 
 void Label::paintEvent(QPaintEvent *)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (drawn_.isNull() || drawn_text_ != text() || drawn_alignment_ != alignment() ||
-        drawn_.devicePixelRatio() != ratio) {
-        drawn_ = QPixmap(size() * ratio);
-        drawn_.setDevicePixelRatio(ratio);
-        drawn_.fill(Qt::transparent);
-        QPainter painter(&drawn_);
-        painter.setFont(font());
-        style()->drawItemText(&painter, contentsRect(),
-                              QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                              isEnabled(), text(), foregroundRole());
+    if (drawn_text_ != text() || drawn_alignment_ != alignment()) {
+        drawn_.Forget();
         drawn_text_ = text();
         drawn_alignment_ = alignment();
     }
-    QPainter(this).drawPixmap(0, 0, drawn_);
+    drawn_.Paint(*this, [this](QStylePainter &painter) {
+        style()->drawItemText(&painter, contentsRect(),
+                              QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                              isEnabled(), text(), foregroundRole());
+    });
 }
 
-void Label::changeEvent(QEvent *event)
+bool Label::event(QEvent *event)
 {
-    drawn_ = QPixmap();
-    QLabel::changeEvent(event);
-}
-
-void Label::resizeEvent(QResizeEvent *event)
-{
-    drawn_ = QPixmap();
-    QLabel::resizeEvent(event);
+    drawn_.Watch(event);
+    return QLabel::event(event);
 }
 
 void Label::Set_Geometry(double left, double top, double width, double height)

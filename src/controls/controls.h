@@ -88,14 +88,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    // The caption as last drawn: laying out a text costs far more than copying its picture, and
-    // a window repaints some sixty labels. Any change of the look draws it afresh.
-    QPixmap drawn_;
+    // Laying out a text costs far more than copying its picture, and a window repaints some
+    // sixty labels. A new caption or alignment sends the label no event, so they are compared.
+    Paint_Cache drawn_;
     QString drawn_text_;
     Qt::Alignment drawn_alignment_;
 };

@@ -17,47 +17,61 @@ Shape::Shape(const QString &name, quint32 back_colour, quint32 second_colour, in
     panel->Add_Item(this);
 }
 
+namespace {
+
+float X_Of(const QTransform &mapping, double x)
+{
+    return static_cast<float>(mapping.map(QPointF(x, 0)).x());
+}
+
+float Y_Of(const QTransform &mapping, double y)
+{
+    return static_cast<float>(mapping.map(QPointF(0, y)).y());
+}
+
+} // namespace
+
 float Shape::Left() const
 {
-    return static_cast<float>(panel_->From_Twips_X(x_));
+    return X_Of(panel_->Twips_To_User(), x_);
 }
 
 float Shape::Top() const
 {
-    return static_cast<float>(panel_->From_Twips_Y(y_));
+    return Y_Of(panel_->Twips_To_User(), y_);
 }
 
 float Shape::Width() const
 {
-    return static_cast<float>(panel_->Width_From_Twips(width_));
+    return static_cast<float>(width_ * std::fabs(panel_->Twips_To_User().m11()));
 }
 
 float Shape::Height() const
 {
-    return static_cast<float>(panel_->Height_From_Twips(height_));
+    return static_cast<float>(height_ * std::fabs(panel_->Twips_To_User().m22()));
 }
 
 void Shape::Set_Left(float left)
 {
-    x_ = panel_->To_Twips_X(left);
+    x_ = panel_->User_To_Twips().map(QPointF(left, 0)).x();
     panel_->Item_Changed();
 }
 
 void Shape::Set_Top(float top)
 {
-    y_ = panel_->To_Twips_Y(top);
+    y_ = panel_->User_To_Twips().map(QPointF(0, top)).y();
     panel_->Item_Changed();
 }
 
 void Shape::Set_Width(float width)
 {
-    width_ = panel_->Width_To_Twips(width);
+    width_ = width * std::fabs(panel_->User_To_Twips().m11());
     panel_->Item_Changed();
 }
 
 void Shape::Set_Height(float height)
 {
-    height_ = panel_->Height_To_Twips(height);
+    height_ = height * std::fabs(panel_->User_To_Twips().m22());
     panel_->Item_Changed();
 }
 
@@ -82,45 +96,45 @@ Line::Line(const QString &name, double x1, double y1, double x2, double y2, Pict
 
 float Line::X1() const
 {
-    return static_cast<float>(panel_->From_Twips_X(x1_));
+    return X_Of(panel_->Twips_To_User(), x1_);
 }
 
 float Line::Y1() const
 {
-    return static_cast<float>(panel_->From_Twips_Y(y1_));
+    return Y_Of(panel_->Twips_To_User(), y1_);
 }
 
 float Line::X2() const
 {
-    return static_cast<float>(panel_->From_Twips_X(x2_));
+    return X_Of(panel_->Twips_To_User(), x2_);
 }
 
 float Line::Y2() const
 {
-    return static_cast<float>(panel_->From_Twips_Y(y2_));
+    return Y_Of(panel_->Twips_To_User(), y2_);
 }
 
 void Line::Set_X1(float x)
 {
-    x1_ = panel_->To_Twips_X(x);
+    x1_ = panel_->User_To_Twips().map(QPointF(x, 0)).x();
     panel_->Item_Changed();
 }
 
 void Line::Set_Y1(float y)
 {
-    y1_ = panel_->To_Twips_Y(y);
+    y1_ = panel_->User_To_Twips().map(QPointF(0, y)).y();
     panel_->Item_Changed();
 }
 
 void Line::Set_X2(float x)
 {
-    x2_ = panel_->To_Twips_X(x);
+    x2_ = panel_->User_To_Twips().map(QPointF(x, 0)).x();
     panel_->Item_Changed();
 }
 
 void Line::Set_Y2(float y)
 {
-    y2_ = panel_->To_Twips_Y(y);
+    y2_ = panel_->User_To_Twips().map(QPointF(0, y)).y();
     panel_->Item_Changed();
 }
 
@@ -135,21 +149,33 @@ PictureBox::PictureBox(const QString &name, double left, double top, double widt
     scale_height_ = static_cast<float>(Interior_Height());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(Twips::To_Pixels(left_, top_, width_, height_));
+    Update_Mapping();
+}
+
+void PictureBox::Update_Mapping()
+{
+    const double x_scale = Interior_Width() / scale_width_;
+    const double y_scale = Interior_Height() / scale_height_;
+    to_twips_ = QTransform(x_scale, 0, 0, y_scale, -scale_left_ * x_scale, -scale_top_ * y_scale);
+    to_user_ = to_twips_.inverted();
 }
 
 void PictureBox::Set_ScaleWidth(float width)
 {
     scale_width_ = width;
+    Update_Mapping();
 }
 
 void PictureBox::Set_ScaleHeight(float height)
 {
     scale_height_ = height;
+    Update_Mapping();
 }
 
 void PictureBox::Set_ScaleTop(float top)
 {
     scale_top_ = top;
+    Update_Mapping();
 }
 
 void PictureBox::Set_Height(double height)
@@ -157,47 +183,8 @@ void PictureBox::Set_Height(double height)
     // The user scale keeps its numbers; the items keep their place on the screen.
     height_ = height;
     setGeometry(Twips::To_Pixels(left_, top_, width_, height_));
+    Update_Mapping();
     Item_Changed();
-}
-
-double PictureBox::To_Twips_X(double x) const
-{
-    return (x - scale_left_) * Interior_Width() / scale_width_;
-}
-
-double PictureBox::To_Twips_Y(double y) const
-{
-    return (y - scale_top_) * Interior_Height() / scale_height_;
-}
-
-double PictureBox::From_Twips_X(double twips) const
-{
-    return twips * scale_width_ / Interior_Width() + scale_left_;
-}
-
-double PictureBox::From_Twips_Y(double twips) const
-{
-    return twips * scale_height_ / Interior_Height() + scale_top_;
-}
-
-double PictureBox::Width_To_Twips(double width) const
-{
-    return width * Interior_Width() / std::fabs(scale_width_);
-}
-
-double PictureBox::Height_To_Twips(double height) const
-{
-    return height * Interior_Height() / std::fabs(scale_height_);
-}
-
-double PictureBox::Width_From_Twips(double twips) const
-{
-    return twips * std::fabs(scale_width_) / Interior_Width();
-}
-
-double PictureBox::Height_From_Twips(double twips) const
-{
-    return twips * std::fabs(scale_height_) / Interior_Height();
 }
 
 void PictureBox::Item_Changed()
@@ -264,8 +251,7 @@ bool Maps_Whole_Pixels(const QPainter &painter)
 
 const QImage &PictureBox::Ball_Image(const Shape &shape, int diameter)
 {
-    const quint64 key = (quint64(shape.BackColor()) << 32) ^ shape.Second_Colour() ^
-                        (quint64(shape.Pattern()) << 29) ^ (quint64(diameter) << 20);
+    const Ball_Look key{shape.BackColor(), shape.Second_Colour(), shape.Pattern(), diameter};
     auto found = ball_images_.find(key);
     if (found == ball_images_.end())
         found = ball_images_.insert(
@@ -355,7 +341,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
                       (modifiers & Qt::ControlModifier ? 2 : 0) |
                       (modifiers & Qt::AltModifier ? 4 : 0);
     const QPointF at = event->position();
-    const double x = From_Twips_X(Twips::From_Pixels(at.x()) - Border);
-    const double y = From_Twips_Y(Twips::From_Pixels(at.y()) - Border);
-    emit MouseUp(button, shift, static_cast<float>(x), static_cast<float>(y));
+    const QPointF user = to_user_.map(
+        QPointF(Twips::From_Pixels(at.x()) - Border, Twips::From_Pixels(at.y()) - Border));
+    emit MouseUp(button, shift, static_cast<float>(user.x()), static_cast<float>(user.y()));
 }

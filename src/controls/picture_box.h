@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QImage>
 #include <QObject>
+#include <QTransform>
 #include <QWidget>
 #include <vector>
 
@@ -116,15 +117,10 @@ public:
     void Set_Height(double height);
     quint32 BackColor() const { return back_colour_; }
 
-    // Conversions between user units and twips inside the interior.
-    double To_Twips_X(double x) const;
-    double To_Twips_Y(double y) const;
-    double From_Twips_X(double twips) const;
-    double From_Twips_Y(double twips) const;
-    double Width_To_Twips(double width) const;
-    double Height_To_Twips(double height) const;
-    double Width_From_Twips(double twips) const;
-    double Height_From_Twips(double twips) const;
+    // User units to twips inside the interior, and back; rebuilt when the scale or the size
+    // changes. Sizes map by the scale's magnitude, so a turned axis gives no negative size.
+    const QTransform &User_To_Twips() const { return to_twips_; }
+    const QTransform &Twips_To_User() const { return to_user_; }
 
     // Items are painted in the order they were made.
     void Add_Item(Shape *shape) { shapes_.push_back(shape); }
@@ -146,14 +142,28 @@ protected:
 private:
     double Interior_Width() const { return width_ - 2 * Border; }
     double Interior_Height() const { return height_ - 2 * Border; }
+    void Update_Mapping();
+
+    // What a ball looks like at a size: one picture per key.
+    struct Ball_Look
+    {
+        quint32 body, second;
+        int pattern, diameter;
+        bool operator==(const Ball_Look &) const = default;
+    };
+    friend size_t qHash(const Ball_Look &look, size_t seed = 0)
+    {
+        return qHashMulti(seed, look.body, look.second, look.pattern, look.diameter);
+    }
     const QImage &Ball_Image(const Shape &shape, int diameter);
 
     double left_, top_, width_, height_;
     float scale_width_, scale_height_, scale_top_ = 0, scale_left_ = 0;
+    QTransform to_twips_, to_user_;
     quint32 back_colour_;
     std::vector<Shape *> shapes_;
     std::vector<Line *> lines_;
     bool repaint_asked_ = false;
     // Balls never change size, so each look is drawn once and then copied.
-    QHash<quint64, QImage> ball_images_;
+    QHash<Ball_Look, QImage> ball_images_;
 };

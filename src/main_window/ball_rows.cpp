@@ -8,17 +8,17 @@ void Size_Balls(frm_dalvo &form)
 {
     auto &S1 = form.Shape1;
     auto &S2 = form.Shape2;
-    S1[0]->Set_Width(form.Picture1->ScaleWidth() / 51);
+    S1[0]->Set_Width(form.Picture1->ScaleWidth() / frm_dalvo::Balls);
     S1[0]->Set_Height(S1[0]->Width());
-    S2[0]->Set_Width(form.Picture2->ScaleWidth() / 51);
+    S2[0]->Set_Width(form.Picture2->ScaleWidth() / frm_dalvo::Balls);
     S2[0]->Set_Height(S2[0]->Width());
-    for (int i = 1; i <= 50; ++i) {
+    for (int i = 1; i < frm_dalvo::Balls; ++i) {
         S1[i]->Set_Width(S1[0]->Width());
         S1[i]->Set_Height(S1[0]->Height());
         S2[i]->Set_Width(S2[0]->Width());
         S2[i]->Set_Height(S2[0]->Height());
     }
-    for (int i = 0; i <= 50; ++i) {
+    for (int i = 0; i < frm_dalvo::Balls; ++i) {
         for (Shape *ball : {form.Shape11[i], form.Shape12[i], form.Shape21[i], form.Shape22[i]}) {
             ball->Set_Width(S1[0]->Width());
             ball->Set_Height(S1[0]->Height());
@@ -37,14 +37,14 @@ void Place_Balls(frm_dalvo &form)
     form.lbl_time->Set_Caption(QStringLiteral("0.00"));
     // Each Left is the previous ball's, read back, plus the width: the row's rounding is the
     // repeated additions'.
-    for (int i = 1; i <= 50; ++i) {
+    for (int i = 1; i < frm_dalvo::Balls; ++i) {
         S1[i]->Set_Top(S1[0]->Top());
         S1[i]->Set_Left(S1[i - 1]->Left() + S1[0]->Width());
         S2[i]->Set_Top(S2[0]->Top());
         S2[i]->Set_Left(S2[i - 1]->Left() + S2[0]->Width());
     }
     // Component balls are parked two panel heights below the rest line, out of sight.
-    for (int i = 0; i <= 50; ++i) {
+    for (int i = 0; i < frm_dalvo::Balls; ++i) {
         for (Shape *ball : {form.Shape11[i], form.Shape12[i]}) {
             ball->Set_Top(2 * form.Picture1->ScaleHeight());
             ball->Set_Left(S1[i]->Left());

@@ -89,7 +89,7 @@ void Draw_Lines(frm_dalvo &form, const float &Half_Ball_Height)
     static constexpr float One_Panel_Level[] = {30, 15, 0, -15, -30};
     static constexpr float Two_Panel_Level[] = {10, 5, 0, -5, -10};
     const float hb = Half_Ball_Height;
-    const float d = form.Picture1->ScaleWidth() / 51;
+    const float d = form.Picture1->ScaleWidth() / frm_dalvo::Balls;
     const float B = form.Picture1->ScaleHeight() / 2 - hb;
     const auto column = [d](int i) { return d / 2 + 10 * static_cast<float>(i) * d; };
     if (Two_Panel_Values(form)) {
@@ -136,7 +136,7 @@ void Place_Labels(frm_dalvo &form)
     } else {
         place_column(form.Picture1, form.Label_1y, One_Panel_Value, 35);
     }
-    const double p = form.Picture1->Width() / 51;
+    const double p = form.Picture1->Width() / frm_dalvo::Balls;
     const double w = form.Label_1x[0]->Width() / 2;
     for (int i = 0; i < 6; ++i) {
         form.Label_1x[i]->Set_Left(

@@ -20,7 +20,7 @@ void frm_dalvo::Picture2_MouseUp(int, int, float X, float)
 double frm_dalvo::Clicked_Ball(const float &x) const
 {
     // Divided in single precision, as x and W are: a click exactly on k W is ball k.
-    const float W = Picture1->ScaleWidth() / 51;
+    const float W = Picture1->ScaleWidth() / Balls;
     return std::floor(static_cast<double>(x / W));
 }
 

@@ -63,7 +63,7 @@ void tst_screenshot::moved_balls()
     for (const PictureBox *panel : {form.Picture1, form.Picture2}) {
         // Between two guide lines and above every ball.
         const QPointF free(panel->Left() + PictureBox::Border + 1200,
-                           panel->Top() + PictureBox::Border + panel->To_Twips_Y(7.5));
+                           panel->Top() + PictureBox::Border + panel->User_To_Twips().map(QPointF(0, 7.5)).y());
         QCOMPARE(Pixel_At_Twips(image, free.x(), free.y()), Colours::To_QColor(panel->BackColor()));
     }
     // Black under a white hatch: dark on the whole.
