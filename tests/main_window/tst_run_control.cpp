@@ -2,8 +2,8 @@
 
 #include <QtTest>
 
-// cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays a script of clicks and ticks
-// on a fresh window and checks the columns of the state table.
+// cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays steps of clicks and ticks on
+// a fresh window and checks the columns of the state table.
 class tst_run_control : public QObject
 {
     Q_OBJECT
@@ -16,108 +16,162 @@ private slots:
 
 namespace {
 
-// "<lbl_time> <timer> <Clock_Mode> <cmd_Go's picture> <enabled of cmd_Go, cmd_Clock, cmd_Back>
-// <set-up>", then any attribute control that does not follow the lock and the wave selection.
-QString State_Of(const frm_dalvo &form)
+// The columns of the state table as the window shows them.
+struct Run_Look
+{
+    QString time;
+    bool timer = false;
+    float clock_mode = 0;
+    const char *picture = "start"; // "start", "stop" or "other" on cmd_Go
+    QString enabled;               // of cmd_Go, cmd_Clock and cmd_Back: "GCB", "G--", ...
+    const char *set_up = "free";   // the buttons and wave boxes a run locks: free or locked
+    bool operator==(const Run_Look &) const = default;
+};
+
+char *toString(const Run_Look &look)
+{
+    return qstrdup(qPrintable(QStringLiteral("%1 timer %2 mode %3 %4 %5 %6")
+                                  .arg(look.time)
+                                  .arg(look.timer)
+                                  .arg(look.clock_mode)
+                                  .arg(QLatin1String(look.picture), look.enabled,
+                                       QLatin1String(look.set_up))));
+}
+
+Run_Look Look_Of(const frm_dalvo &form)
 {
     const Picture &shown = form.cmd_Go->Shown_Picture();
-    QStringList state = {form.lbl_time->Caption().trimmed(), form.Timer1->isActive() ? "on" : "off",
-                         QString::number(form.Clock_Mode()),
-                         shown == form.Image1->Shown_Picture()   ? "stop"
-                         : shown == form.Image2->Shown_Picture() ? "start"
-                                                                 : "other"};
-    QString buttons;
+    Run_Look look{form.lbl_time->Caption().trimmed(), form.Timer1->isActive(), form.Clock_Mode(),
+                  shown == form.Image1->Shown_Picture()   ? "stop"
+                  : shown == form.Image2->Shown_Picture() ? "start"
+                                                          : "other",
+                  {}};
     for (const CommandButton *button : {form.cmd_Go, form.cmd_Clock, form.cmd_Back})
-        buttons += button->isEnabled() ? button->objectName()[4] : u'-';
+        look.enabled += button->isEnabled() ? button->objectName()[4] : u'-';
     int enabled = 0;
     for (const QWidget *w : std::array<const QWidget *, 9>{
              form.cmd_Save, form.cmd_Open, form.cmd_Print, form.cmd_Info, form.cmd_Exit,
              form.chk_wave1, form.chk_wave2, form.chk_wave3, form.chk_wave4})
         enabled += w->isEnabled();
-    state << buttons << (enabled == 0 ? "locked" : enabled == 9 ? "free" : "mixed");
+    look.set_up = enabled == 0 ? "locked" : enabled == 9 ? "free" : "mixed";
+    // The attribute controls follow the lock and the wave selection.
     for (int i = 0; i < 4; ++i)
-        for (const QWidget *w : std::array<const QWidget *, 10>{
-                 form.frm_WaveAttr[i], form.lbl_syxnot[i], form.lbl_f[i], form.lbl_Hz[i],
-                 form.lbl_Platos[i], form.lbl_A[i], form.lbl_ff[i], form.hsc_f[i], form.lbl_AA[i],
-                 form.hsc_A[i]})
+        for (const QWidget *w : form.Wave_Attr(i))
             if (w->testAttribute(Qt::WA_ForceDisabled) ==
                 (enabled && form.chk_wave(i)->Value() == 1))
-                state << w->objectName();
-    return state.join(u' ');
+                look.set_up = "attribute controls out of step";
+    return look;
 }
 
-// Steps: G, C, B click cmd_Go, cmd_Clock, cmd_Back and Kn the box of wave n, which must be enabled
-// as for a user; Tn gives n ticks of a running timer; Rn ticks until the timer stops, which must
-// take n ticks; Sn makes n clock steps of 25 ticks each; P puts a copy of the start picture on
-// cmd_Go. Returns what went wrong.
-QString Play(frm_dalvo &form, const QString &script)
+// One step: a click on a run button or a wave box (which must be enabled, as for a user), ticks
+// of the running timer, or a look-alike of the start picture put on cmd_Go.
+enum class Act
 {
-    const std::array<QAbstractButton *, 3> run = {form.cmd_Go, form.cmd_Clock, form.cmd_Back};
-    for (const QString &step : script.split(u' ', Qt::SkipEmptyParts)) {
-        const QChar kind = step[0];
-        const int n = step.mid(1).toInt();
-        const QString error = kind == u'S' ? Play(form, QStringLiteral("C R25 ").repeated(n)) : "";
-        const qsizetype which = QStringView(u"GCB").indexOf(kind);
-        QAbstractButton *button = which >= 0     ? run[which]
-                                  : kind == u'K' ? form.chk_wave(n)
-                                                 : nullptr;
-        if (!error.isEmpty() || (button && !button->isEnabled()))
-            return error.isEmpty() ? button->objectName() + " is disabled" : error;
+    Go,
+    Clock,
+    Back,
+    Wave_Box,   // n: the wave
+    Ticks,      // n ticks while the timer runs; it must run for all of them
+    Until_Stop, // ticks until the timer stops, which must take n
+    Steps,      // n clock steps of 25 ticks each
+    Look_Alike,
+};
+
+struct Step
+{
+    Act act;
+    int n = 0;
+};
+
+// Plays the steps; returns what went wrong.
+QString Play(frm_dalvo &form, const QList<Step> &steps)
+{
+    for (const Step &step : steps) {
+        const std::array<QAbstractButton *, 4> buttons = {
+            form.cmd_Go, form.cmd_Clock, form.cmd_Back,
+            step.act == Act::Wave_Box ? form.chk_wave(step.n) : nullptr};
+        QAbstractButton *button =
+            step.act <= Act::Wave_Box ? buttons[static_cast<std::size_t>(step.act)] : nullptr;
+        if (button && !button->isEnabled())
+            return button->objectName() + " is disabled";
         if (button)
             button->click();
-        if (kind == u'P') // a copy of the start picture is another object
+        if (step.act == Act::Look_Alike)
             form.cmd_Go->Set_Picture(
                 std::make_shared<const QPixmap>(*form.Image2->Shown_Picture()));
-        const int limit = kind == u'T' ? n : kind == u'R' ? 5000 : 0;
+        for (int i = 0; step.act == Act::Steps && i < step.n; ++i)
+            if (const QString failed = Play(form, {{Act::Clock}, {Act::Until_Stop, 25}});
+                !failed.isEmpty())
+                return failed;
+        const int limit = step.act == Act::Ticks ? step.n : step.act == Act::Until_Stop ? 5000 : 0;
         int ticks = 0;
         for (; ticks < limit && form.Timer1->isActive(); ++ticks)
             form.Timer1_Timer();
-        if (limit && ticks != n)
-            return QStringLiteral("%1 gave %2 ticks").arg(step).arg(ticks);
+        if (limit && ticks != step.n)
+            return QStringLiteral("%1 ticks instead of %2").arg(ticks).arg(step.n);
     }
     return {};
 }
 
-void Row(const char *name, const char *script, const char *state)
-{
-    QTest::newRow(name) << QString(script) << QString(state);
-}
-
 } // namespace
+
+Q_DECLARE_METATYPE(QList<Step>)
+Q_DECLARE_METATYPE(Run_Look)
 
 void tst_run_control::transitions_data()
 {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("state");
-    Row("Ready, Paused -> Running", "G T10 G G T5", ".6 on 0 stop G-- locked");
-    Row("Running -> Paused", "G T10 G", ".4 off 0 start GCB locked");
-    Row("Ready -> Stepping -> Ready", "S2", "2 off 1 start GCB free");
-    Row("Paused 3.4 -> Stepping", "G T85 G C R15", "4 off 1 start GCB locked");
-    Row("Finished -> Stepping", "S21 C R25", "22 off 1 start -CB free");
-    Row("Stepping -> Running", "C T5 G T30", "1.4 on 0 stop G-- locked");
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::addColumn<Run_Look>("look");
+    using enum Act;
+    const bool on = true, off = false;
+    QTest::newRow("Ready, Paused -> Running")
+        << QList<Step>{{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}}
+        << Run_Look{".6", on, 0, "stop", "G--", "locked"};
+    QTest::newRow("Running -> Paused") << QList<Step>{{Go}, {Ticks, 10}, {Go}}
+                                       << Run_Look{".4", off, 0, "start", "GCB", "locked"};
+    QTest::newRow("Ready -> Stepping -> Ready")
+        << QList<Step>{{Steps, 2}} << Run_Look{"2", off, 1, "start", "GCB", "free"};
+    QTest::newRow("Paused 3.4 -> Stepping")
+        << QList<Step>{{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}}
+        << Run_Look{"4", off, 1, "start", "GCB", "locked"};
+    QTest::newRow("Finished -> Stepping") << QList<Step>{{Steps, 21}, {Clock}, {Until_Stop, 25}}
+                                          << Run_Look{"22", off, 1, "start", "-CB", "free"};
+    QTest::newRow("Stepping -> Running") << QList<Step>{{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}}
+                                         << Run_Look{"1.4", on, 0, "stop", "G--", "locked"};
     // A run left alone: finishing at tick 501, stopped at tick 525.
-    Row("Running at 20", "G T500", "20 on 0 stop G-- locked");
-    Row("Running -> Finishing", "G T501", "20.04 on 1 stop --B locked");
-    Row("Finishing -> Finished", "G R525", "21 off 1 stop --B locked");
-    Row("Paused past 20", "G T500 G C R25", "21 off 1 start -CB locked");
-    Row("Ready -> Ready by Back", "B", "0.00 off 1 start GC- free");
-    Row("Paused -> Ready by Back", "G T10 G B", "0.00 off 0 start GC- free");
+    QTest::newRow("Running at 20") << QList<Step>{{Go}, {Ticks, 500}}
+                                   << Run_Look{"20", on, 0, "stop", "G--", "locked"};
+    QTest::newRow("Running -> Finishing") << QList<Step>{{Go}, {Ticks, 501}}
+                                          << Run_Look{"20.04", on, 1, "stop", "--B", "locked"};
+    QTest::newRow("Finishing -> Finished") << QList<Step>{{Go}, {Until_Stop, 525}}
+                                           << Run_Look{"21", off, 1, "stop", "--B", "locked"};
+    QTest::newRow("Paused past 20") << QList<Step>{{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}}
+                                    << Run_Look{"21", off, 1, "start", "-CB", "locked"};
+    QTest::newRow("Ready -> Ready by Back")
+        << QList<Step>{{Back}} << Run_Look{"0.00", off, 1, "start", "GC-", "free"};
+    QTest::newRow("Paused -> Ready by Back") << QList<Step>{{Go}, {Ticks, 10}, {Go}, {Back}}
+                                             << Run_Look{"0.00", off, 0, "start", "GC-", "free"};
     // The timer runs on from 0 to 1 s.
-    Row("Finishing -> Ready by Back", "G T510 B R25", "1 off 1 start GC- free");
+    QTest::newRow("Finishing -> Ready by Back")
+        << QList<Step>{{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}}
+        << Run_Look{"1", off, 1, "start", "GC-", "free"};
     // A wave box refreshes the display but keeps the time reached by the steps.
-    Row("Ready: wave box", "S1 K1 C R25", "2 off 1 start GCB free");
+    QTest::newRow("Ready: wave box") << QList<Step>{{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}}
+                                     << Run_Look{"2", off, 1, "start", "GCB", "free"};
     // cmd_Go compares pictures by identity: it takes a look-alike for the stop picture.
-    Row("Ready, look-alike picture", "P G", "0.00 off 1 start GCB free");
-    Row("then Running", "P G G", "0.00 on 0 stop G-- locked");
+    QTest::newRow("Ready, look-alike picture")
+        << QList<Step>{{Look_Alike}, {Go}} << Run_Look{"0.00", off, 1, "start", "GCB", "free"};
+    QTest::newRow("then Running") << QList<Step>{{Look_Alike}, {Go}, {Go}}
+                                  << Run_Look{"0.00", on, 0, "stop", "G--", "locked"};
 }
 
 void tst_run_control::transitions()
 {
-    QFETCH(QString, script);
-    QFETCH(QString, state);
+    QFETCH(QList<Step>, steps);
+    QFETCH(Run_Look, look);
     frm_dalvo form;
-    QCOMPARE(Play(form, script), QString()); // no step went wrong
-    QCOMPARE(State_Of(form), state);
+    QCOMPARE(Play(form, steps), QString()); // no step went wrong
+    QCOMPARE(Look_Of(form), look);
 }
 
 void tst_run_control::real_timer_runs_a_clock_step()
@@ -125,7 +179,7 @@ void tst_run_control::real_timer_runs_a_clock_step()
     frm_dalvo form;
     form.cmd_Clock->click();
     QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 30000);
-    QCOMPARE(State_Of(form), "1 off 1 start GCB free");
+    QCOMPARE(Look_Of(form), (Run_Look{"1", false, 1, "start", "GCB", "free"}));
 }
 
 QTEST_MAIN(tst_run_control)
