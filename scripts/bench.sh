@@ -5,7 +5,7 @@
 # program, shown offscreen for three seconds, is printed on standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh bench
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF \
     -DDALVO_BUILD_BENCH=ON >&2
 cmake --build build/bench --target dalvo_bench dalvo >&2
