@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Dalvo and its benchmarks (Release, in build/bench) and runs them
 # headless. Extra arguments go to the benchmark program, e.g. --benchmark_format=json for
 # machine-readable results on standard output. Afterwards the peak resident memory of the real

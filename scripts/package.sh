@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Dalvo for release and makes the Debian package with CPack.
 # Prints the path of the .deb; install it with: sudo apt install ./build/package/dalvo_*.deb
 # Extra arguments go to cmake, e.g. -DDALVO_MAINTAINER="Ada Teacher <ada@school.example>" (a package

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the window during a run, with the program's own paint routine, into docs/screenshot.png
 # (the README's picture). Run it after a change to the window's look and commit the PNG.
 set -euo pipefail

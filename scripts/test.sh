@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Dalvo with its tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs the whole suite headless.
 set -euo pipefail
