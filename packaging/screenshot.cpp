@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window in the middle of a run into a PNG, with the program's own paint routine:
 // all four wave trains chosen, the clock advanced tick by tick until the trains have met.
 // Usage: dalvo_screenshot <output.png> [ticks]

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Dalvo and its benchmarks (Release, in build/bench) and runs them
 # headless. Extra arguments go to the benchmark program, e.g. --benchmark_format=json for
 # machine-readable results on standard output. Afterwards the peak resident memory of the real
 # program, shown offscreen for three seconds, is printed on standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh bench
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF \
     -DDALVO_BUILD_BENCH=ON >&2
 cmake --build build/bench --target dalvo_bench dalvo >&2

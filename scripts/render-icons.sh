@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders packaging/dalvo.svg into the hicolor PNG sizes that are committed
 # beside it. A developer tool: run it after changing the icon, then commit
 # the PNGs; the build only installs what is already there.

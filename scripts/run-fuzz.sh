@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the scenario reader's fuzz target with clang in a build folder of its own and runs it for
 # a bounded time on a copy of the seed corpus. Exits non-zero on any crash, hang or sanitizer
 # report. Usage: scripts/run-fuzz.sh [build folder] (default: build-fuzz in the checkout).

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the window during a run, with the program's own paint routine, into docs/screenshot.png
 # (the README's picture). Run it after a change to the window's look and commit the PNG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF
+bash scripts/install-deps.sh run
+# Neither the tests (Qt Test) nor the benchmarks (Google Benchmark): running needs neither.
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF \
+    -DDALVO_BUILD_BENCH=OFF
 cmake --build build/release --target dalvo_screenshot
 mkdir -p docs
 QT_QPA_PLATFORM=offscreen build/release/packaging/dalvo_screenshot docs/screenshot.png

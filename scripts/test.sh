@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Dalvo with its tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs the whole suite headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDALVO_SANITIZE=ON
 cmake --build build/test
 export QT_QPA_PLATFORM=offscreen
