@@ -2,6 +2,7 @@
 // message boxes. Ending the program is watched from a child process running this binary.
 #include "controls/printing.h"
 #include "main_window/frm_dalvo.h"
+#include "support/message_box_watcher.h"
 #include "support/window_test_support.h"
 
 #include <QMessageBox>
@@ -15,29 +16,15 @@ namespace {
 const char *const Exit_Child_Flag = "--exit-child";
 
 // What a message box shows; in an expected box `text` is a pattern for the whole text.
-struct Seen_Box
-{
-    QString title, text;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-};
+using Seen_Box = Message_Box_Watcher::Box;
 
 // Clicks the command button and answers the modal message boxes it opens: the first with the
 // given button, every later one with Cancel, or OK when it has no Cancel. Returns what they showed.
 QList<Seen_Box> Click(QAbstractButton *command, QMessageBox::StandardButton first)
 {
-    QList<Seen_Box> seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-            QAbstractButton *button = box->button(seen.size() == 1 ? first : QMessageBox::Cancel);
-            (button ? button : box->button(QMessageBox::Ok))->click();
-        }
-    });
-    timer.start(5);
+    const Message_Box_Watcher watcher({first, QMessageBox::Cancel, QMessageBox::Cancel});
     command->click();
-    return seen;
+    return watcher.Boxes();
 }
 
 // The mean grey level of the pixels in `rect`.

@@ -5,108 +5,128 @@
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 
 using namespace Window_Test;
 
 namespace {
 
-template <class T> T *Child(frm_dalvo &form, const QString &name)
+// Steps as a user, a scenario file or the timer would take them.
+using Steps = std::function<void(frm_dalvo &)>;
+
+// A control's property, found by object name, as it should read.
+struct Property
 {
-    T *child = name == form.objectName() ? qobject_cast<T *>(&form) : form.findChild<T *>(name);
-    return child ? child : throw std::runtime_error("no control " + name.toStdString());
+    const char *object, *property;
+    QVariant value;
+};
+
+enum class Parameter
+{
+    Frequency,
+    Wavelength,
+    Amplitude,
+};
+
+// A wave's parameter as it should be held (compared to 7 digits, as a single prints).
+struct Held
+{
+    Parameter parameter;
+    int wave;
+    float value;
+};
+
+// Where the balls of a row should be after the ticks.
+enum class Where
+{
+    Parked,  // twice the panel's height away, out of sight
+    Moved,   // not parked
+    Hidden,  // not visible
+    Near,    // at `value`, to 3 decimals
+    Same_As, // at the same Top as the ball of row `other`
+    Sum,     // at the sum of its panel's two component balls
+};
+
+struct Balls_At
+{
+    const char *row;
+    int first, last;
+    Where place;
+    float value = 0;
+    const char *other = "";
+};
+
+Shape *Ball(frm_dalvo &form, const QString &row, int i)
+{
+    return form.findChild<Shape *>(QStringLiteral("%1(%2)").arg(row).arg(i));
 }
 
-// "Shape11(0..9) moved": every ball of the range is "parked" (at twice the panel's height, out
-// of sight), "moved", "hidden", "~1.24" (to the digits given), "=0", "=Shape11", the "sum" of
-// its rows or ends at the "right edge".
-QString Check_Balls(frm_dalvo &form, const QString &expectation)
+QString Check(frm_dalvo &form, const Balls_At &b)
 {
-    static const QRegularExpression form_of(R"(^(\w+)\((\d+)(?:\.\.(\d+))?\) (.+)$)");
-    const QRegularExpressionMatch m = form_of.match(expectation);
-    const QString row = m.captured(1), what = m.captured(4);
-    const auto ball = [&](const QString &name, int i) {
-        return Child<Shape>(form, QStringLiteral("%1(%2)").arg(name).arg(i));
-    };
-    for (int i = m.captured(2).toInt(); i <= m.captured(m.hasCaptured(3) ? 3 : 2).toInt(); ++i) {
-        const Shape *shape = ball(row, i);
+    for (int i = b.first; i <= b.last; ++i) {
+        const Shape *shape = Ball(form, b.row, i);
         const auto *panel = static_cast<const PictureBox *>(shape->parent());
         const double y = shape->Top(), border = 2 * PictureBox::Border;
         const bool parked = std::fabs(y - 2 * panel->ScaleHeight()) < 1e-3 &&
                             !shape->Box().intersects(
                                 QRectF(0, 0, panel->Width() - border, panel->Height() - border));
-        bool holds = !shape->Visible(); // "hidden"
-        if (what == u"parked" || what == u"moved")
-            holds = parked == (what == u"parked");
-        else if (what == u"right edge")
-            holds = std::fabs(shape->Left() + shape->Width() - panel->ScaleWidth()) < 0.02;
-        else if (what == u"sum")
-            holds = std::fabs(y - ball(row + "1", i)->Top() - ball(row + "2", i)->Top()) <= 1e-4;
-        else if (what.startsWith('~'))
-            holds = QString::number(y, 'f', int(what.section('.', 1).size())) == what.mid(1);
-        else if (what.startsWith('='))
-            holds = std::fabs(y - (what == u"=0" ? 0 : ball(what.mid(1), i)->Top())) <= 1e-5;
+        const QString row = QLatin1String(b.row);
+        const bool holds =
+            b.place == Where::Parked    ? parked
+            : b.place == Where::Moved   ? !parked
+            : b.place == Where::Hidden  ? !shape->Visible()
+            : b.place == Where::Near    ? std::fabs(y - b.value) < 5e-4
+            : b.place == Where::Same_As ? std::fabs(y - Ball(form, b.other, i)->Top()) <= 1e-5
+                                        : std::fabs(y - Ball(form, row + "1", i)->Top() -
+                                                    Ball(form, row + "2", i)->Top()) <= 1e-4;
         if (!holds)
-            return QStringLiteral("%1(%2) %3: Top %4").arg(row).arg(i).arg(what).arg(y);
+            return QStringLiteral("%1(%2) is at %3").arg(row).arg(i).arg(y);
     }
     return {};
 }
 
-// A control's property as text ("lbl_ff(2).Caption") or a wave parameter ("Wavelength2").
-QString Value(frm_dalvo &form, const QString &name)
+float Value_Of(frm_dalvo &form, const Held &held)
 {
-    const QString object = name.section('.', 0, 0), property = name.section('.', 1);
-    if (!property.isEmpty())
-        return Child<QObject>(form, object)->property(qPrintable(property)).toString();
+    const auto i = static_cast<std::size_t>(held.wave);
     const Dalvo_module::Module_State &m = form.Module();
-    const auto i = static_cast<std::size_t>(name.back().digitValue());
-    const float value = name.startsWith(u"Speed_")       ? (i == 1 ? m.Speed_1 : m.Speed_2)
-                        : name.startsWith(u"Frequency")  ? m.Frequency.at(i)
-                        : name.startsWith(u"Wavelength") ? m.Wavelength.at(i)
-                                                         : m.Amplitude.at(i);
-    return QString::number(value, 'g', 7);
+    return held.parameter == Parameter::Frequency    ? m.Frequency.at(i)
+           : held.parameter == Parameter::Wavelength ? m.Wavelength.at(i)
+                                                     : m.Amplitude.at(i);
 }
 
-// "lbl_ff(2).Caption= .5; Wavelength2=20; Shape1(0..9) =0; ..."; returns the first that fails.
-QString Check(frm_dalvo &form, const QString &expected)
+void Compare(frm_dalvo &form, const QList<Property> &properties, const QList<Held> &held)
 {
-    for (const QString &e : expected.split("; ", Qt::SkipEmptyParts)) {
-        if (e.startsWith(u"Shape")) {
-            if (const QString failure = Check_Balls(form, e); !failure.isEmpty())
-                return failure;
-        } else if (const QString actual = Value(form, e.section('=', 0, 0));
-                   actual != e.section('=', 1))
-            return e + " but is " + actual;
+    for (const Property &p : properties) {
+        QObject *object = p.object == form.objectName()
+                              ? &form
+                              : form.findChild<QObject *>(QLatin1String(p.object));
+        QVERIFY2(object, p.object);
+        QCOMPARE(object->property(p.property).toString(), p.value.toString());
     }
-    return {};
+    for (const Held &h : held)
+        QCOMPARE(QString::number(Value_Of(form, h), 'g', 7), QString::number(h.value, 'g', 7));
 }
 
-// "hsc_f(2)=5" sets a scroll bar or a check box, "lbl_ff(0):1.25" a caption, "ticks=25" runs
-// the timer's handler; or a procedure by its name.
-void Apply(frm_dalvo &form, const QString &steps)
+// The timer's handler n times; before the last tick the resultant balls are moved away from
+// rest, to see that the last tick sets every one of them.
+Steps Ticks_To(int n, Steps before = [](frm_dalvo &) {})
 {
-    for (const QString &step : steps.split("; ", Qt::SkipEmptyParts)) {
-        const QString name = step.section(QRegularExpression("[=:]"), 0, 0);
-        if (step == u"Init_Sliders")
-            Dalvo_module::Init_Sliders(form);
-        else if (step == u"Refresh_All")
-            Dalvo_module::Refresh_All(form);
-        else if (name == u"ticks") {
-            Ticks(form, step.section('=', 1).toInt() - 1);
-            // Resultant balls away from rest, to see that the last tick sets every one of them.
-            for (const auto *row : {&form.Shape1, &form.Shape2})
-                for (Shape *ball : *row)
-                    ball->Set_Top(3);
-            form.Timer1_Timer();
-        } else if (step.contains(':'))
-            Child<Label>(form, name)->Set_Caption(step.section(':', 1));
-        else if (auto *box = form.findChild<CheckBox *>(name))
-            box->Set_Value(step.section('=', 1).toInt());
-        else
-            Child<ScrollBar>(form, name)->Set_Value(step.section('=', 1).toInt());
-    }
+    return [n, before](frm_dalvo &form) {
+        before(form);
+        Ticks(form, n - 1);
+        for (const auto *row : {&form.Shape1, &form.Shape2})
+            for (Shape *ball : *row)
+                ball->Set_Top(3);
+        form.Timer1_Timer();
+    };
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Steps)
+Q_DECLARE_METATYPE(QList<Property>)
+Q_DECLARE_METATYPE(QList<Held>)
+Q_DECLARE_METATYPE(QList<Balls_At>)
 
 // The main window through its controls and handlers. Each test function makes its own window.
 class tst_frm_dalvo : public QObject
@@ -115,8 +135,10 @@ class tst_frm_dalvo : public QObject
 
 private slots:
     void start_up();
-    void steps_data();
-    void steps();
+    void parameters_data();
+    void parameters();
+    void ticks_data();
+    void ticks();
     void no_error_escapes_a_handler();
     void zero_frequency_and_the_speed();
     void keys_move_scroll_bars();
@@ -125,19 +147,24 @@ private slots:
 void tst_frm_dalvo::start_up()
 {
     frm_dalvo form;
-    const QString failure = Check(
-        form, "frm_dalvo.objectName=frm_dalvo; frm_dalvo.windowTitle=Dalvo: New file; "
-              "frm_dalvo.Elapsed_Time=0; frm_dalvo.End_Time=20; lbl_time.Caption=0.00; "
-              "lbl_c2.Caption=10; lbl_ff(3).Caption=1; lbl_AA(1).Caption=5; "
-              "Label1(0).Caption=Ταχύτητα διάδοσης:; chk_wave4.text=Κύμα 2; chk_wave1.Value=1; "
-              "chk_wave2.Value=0; chk_wave3.Value=1; chk_wave4.Value=0; chk_balls(2).Value=1; "
-              "frm_WaveAttr(0).enabled=true; hsc_A(2).enabled=true; chk_wave4.enabled=true; "
-              "frm_WaveAttr(1).enabled=false; hsc_f(1).enabled=false; lbl_AA(3).enabled=false; "
-              "chk_balls(0).enabled=false; hsc_c1.minimum=1; hsc_c1.maximum=20; hsc_c1.value=10; "
-              "hsc_f(3).maximum=20; hsc_f(3).value=10; hsc_A(0).maximum=15; hsc_A(0).value=5; "
-              "hsc_A(0).pageStep=1; Timer1.interval=5; Timer1.active=false; Speed_1=10; "
-              "Speed_2=10; Frequency3=1; Wavelength0=10; Wavelength3=10; Amplitude2=5");
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    Compare(form,
+            {{"frm_dalvo", "windowTitle", "Dalvo: New file"}, {"frm_dalvo", "Elapsed_Time", 0},
+             {"frm_dalvo", "End_Time", 20}, {"lbl_time", "Caption", "0.00"},
+             {"lbl_c2", "Caption", "10"}, {"lbl_ff(3)", "Caption", "1"},
+             {"lbl_AA(1)", "Caption", "5"}, {"Label1(0)", "Caption", "Ταχύτητα διάδοσης:"},
+             {"chk_wave4", "text", "Κύμα 2"}, {"chk_wave1", "Value", 1}, {"chk_wave2", "Value", 0},
+             {"chk_wave3", "Value", 1}, {"chk_wave4", "Value", 0}, {"chk_balls(2)", "Value", 1},
+             {"frm_WaveAttr(0)", "enabled", true}, {"hsc_A(2)", "enabled", true},
+             {"chk_wave4", "enabled", true}, {"frm_WaveAttr(1)", "enabled", false},
+             {"hsc_f(1)", "enabled", false}, {"lbl_AA(3)", "enabled", false},
+             {"chk_balls(0)", "enabled", false}, {"hsc_c1", "minimum", 1},
+             {"hsc_c1", "maximum", 20}, {"hsc_c1", "value", 10}, {"hsc_f(3)", "maximum", 20},
+             {"hsc_f(3)", "value", 10}, {"hsc_A(0)", "maximum", 15}, {"hsc_A(0)", "value", 5},
+             {"hsc_A(0)", "pageStep", 1}, {"Timer1", "interval", 5}, {"Timer1", "active", false}},
+            {{Parameter::Frequency, 3, 1}, {Parameter::Wavelength, 0, 10},
+             {Parameter::Wavelength, 3, 10}, {Parameter::Amplitude, 2, 5}});
+    QCOMPARE(form.Module().Speed_1, 10.0f);
+    QCOMPARE(form.Module().Speed_2, 10.0f);
     QCOMPARE(form.size(), QSize(1016, 736));
     QCOMPARE(form.Module().Panel_Span_Height, qint16{9150});
     QCOMPARE(form.Module().Panel2_Height, qint16{4110});
@@ -149,76 +176,86 @@ void tst_frm_dalvo::start_up()
     QCOMPARE(form.findChild<QObject *>("Shape12(50)"), form.Shape12[50]);
 }
 
-void tst_frm_dalvo::steps_data()
+void tst_frm_dalvo::parameters_data()
 {
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("changed"); // the scroll bars that raise their Change, in order
-    QTest::addColumn<int>("error");       // the error code that reaches the steps, or 0
-    const auto row = [](const char *name, const QString &steps, const char *expected,
-                        const char *changed = "", int error = 0) {
-        QTest::newRow(name) << steps << QString(expected) << QString(changed) << error;
-    };
-    row("hsc_f(2) to 5", "hsc_f(2)=5",
-        "lbl_ff(2).Caption= .5; Frequency2=0.5; Wavelength2=20; Amplitude2=5", "hsc_f(2)");
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QList<Property>>("properties");
+    QTest::addColumn<QList<Held>>("held");
+    QTest::addColumn<QStringList>("changed"); // the scroll bars that raise their Change, in order
+    QTest::addColumn<int>("error");           // the error code that reaches the steps, or 0
+    using enum Parameter;
+    QTest::newRow("hsc_f(2) to 5")
+        << Steps([](frm_dalvo &f) { f.hsc_f[2]->Set_Value(5); })
+        << QList<Property>{{"lbl_ff(2)", "Caption", " .5"}}
+        << QList<Held>{{Frequency, 2, 0.5f}, {Wavelength, 2, 20}, {Amplitude, 2, 5}}
+        << QStringList{"hsc_f(2)"} << 0;
     // A speed re-derives its panel's wavelengths only, and reads no amplitude caption.
-    row("hsc_c1 to 20, .5 Hz", "hsc_f(1)=5; lbl_AA(0):7; hsc_c1=20",
-        "lbl_c1.Caption= 20; Speed_1=20; Wavelength0=20; Wavelength1=40; Amplitude0=5; "
-        "Wavelength2=10",
-        "hsc_f(1) hsc_c1");
-    row("values already held", "hsc_f(0)=10; hsc_A(0)=5; hsc_c1=10; hsc_c2=10",
-        "lbl_ff(0).Caption=1");
-    row("caption 1.25 rounds to 12", "lbl_ff(0):1.25; Init_Sliders",
-        "hsc_f(0).value=12; lbl_ff(0).Caption= 1.2; Frequency0=1.2; Wavelength0=8.333333",
-        "hsc_f(0)");
+    QTest::newRow("hsc_c1 to 20, .5 Hz") << Steps([](frm_dalvo &f) {
+        f.hsc_f[1]->Set_Value(5);
+        f.lbl_AA[0]->Set_Caption("7");
+        f.hsc_c1->Set_Value(20);
+    }) << QList<Property>{{"lbl_c1", "Caption", " 20"}}
+                                         << QList<Held>{{Wavelength, 0, 20},
+                                                        {Wavelength, 1, 40},
+                                                        {Amplitude, 0, 5},
+                                                        {Wavelength, 2, 10}}
+                                         << QStringList{"hsc_f(1)", "hsc_c1"} << 0;
+    QTest::newRow("values already held") << Steps([](frm_dalvo &f) {
+        f.hsc_f[0]->Set_Value(10);
+        f.hsc_A[0]->Set_Value(5);
+        f.hsc_c1->Set_Value(10);
+        f.hsc_c2->Set_Value(10);
+    }) << QList<Property>{{"lbl_ff(0)", "Caption", "1"}}
+                                         << QList<Held>{} << QStringList{} << 0;
+    QTest::newRow("caption 1.25 rounds to 12")
+        << Steps([](frm_dalvo &f) {
+               f.lbl_ff[0]->Set_Caption("1.25");
+               Dalvo_module::Init_Sliders(f);
+           })
+        << QList<Property>{{"hsc_f(0)", "value", 12}, {"lbl_ff(0)", "Caption", " 1.2"}}
+        << QList<Held>{{Frequency, 0, 1.2f}, {Wavelength, 0, 8.333333f}}
+        << QStringList{"hsc_f(0)"} << 0;
     // 10.5 rounds to the even 10, which the scroll bar holds already: the caption stays.
-    row("caption 1.05", "lbl_ff(2):1.05; Init_Sliders",
-        "hsc_f(2).value=10; lbl_ff(2).Caption=1.05; Frequency2=1.05");
+    QTest::newRow("caption 1.05") << Steps([](frm_dalvo &f) {
+        f.lbl_ff[2]->Set_Caption("1.05");
+        Dalvo_module::Init_Sliders(f);
+    }) << QList<Property>{{"hsc_f(2)", "value", 10}, {"lbl_ff(2)", "Caption", "1.05"}}
+                                  << QList<Held>{{Frequency, 2, 1.05f}} << QStringList{} << 0;
     // Qt would clamp; the window refuses the value.
-    row("hsc_A(0) to 16", "hsc_A(0)=16", "Amplitude0=5", "", 380);
+    QTest::newRow("hsc_A(0) to 16")
+        << Steps([](frm_dalvo &f) { f.hsc_A[0]->Set_Value(16); }) << QList<Property>{}
+        << QList<Held>{{Amplitude, 0, 5}} << QStringList{} << 380;
     // An error in a handler reaches the code whose setting raised it.
-    row("handler error", "lbl_ff(0):0; hsc_A(0)=6", "lbl_AA(0).Caption= 6", "hsc_A(0)", 11);
+    QTest::newRow("handler error") << Steps([](frm_dalvo &f) {
+        f.lbl_ff[0]->Set_Caption("0");
+        f.hsc_A[0]->Set_Value(6);
+    }) << QList<Property>{{"lbl_AA(0)", "Caption", " 6"}}
+                                   << QList<Held>{} << QStringList{"hsc_A(0)"} << 11;
     // Captions only a scenario file can give.
-    row("speed and frequency 0", "lbl_c1:0; lbl_ff(0):0; Init_Sliders", "", "", 6);
-    row("amplitude 1E+39", "lbl_AA(2):1" + QString(39, '0') + "; Init_Sliders", "Amplitude2=5", "",
-        6);
+    QTest::newRow("speed and frequency 0") << Steps([](frm_dalvo &f) {
+        f.lbl_c1->Set_Caption("0");
+        f.lbl_ff[0]->Set_Caption("0");
+        Dalvo_module::Init_Sliders(f);
+    }) << QList<Property>{} << QList<Held>{} << QStringList{} << 6;
+    QTest::newRow("amplitude 1E+39") << Steps([](frm_dalvo &f) {
+        f.lbl_AA[2]->Set_Caption("1" + QString(39, '0'));
+        Dalvo_module::Init_Sliders(f);
+    }) << QList<Property>{} << QList<Held>{{Amplitude, 2, 5}} << QStringList{} << 6;
     // Stored before the scroll bar refuses it; a few ticks later f t leaves the single range.
-    row("frequency 3E+38", "lbl_ff(0):3" + QString(38, '0') + "; Init_Sliders", "Frequency0=3e+38",
-        "", 6);
-    // The ticks at t = 0, 0.04, 0.96, 1 and 3; the time shown is that of the next tick.
-    row("t 0", "ticks=1",
-        "lbl_time.Caption= .04; Shape11(0..50) parked; Shape22(0..50) parked; Shape1(0..50) =0; "
-        "Shape2(0..50) =0");
-    row("t 0.04", "ticks=2",
-        "Shape11(0) ~1.24; Shape11(1..50) parked; Shape1(0) =Shape11; Shape1(1..50) =0; "
-        "Shape21(0) ~1.24; Shape2(0) =Shape21");
-    row("t 0.96, hidden row", "chk_balls(0)=0; ticks=25",
-        "lbl_time.Caption= 1; Shape11(0..50) hidden; Shape11(0) ~-1.258; Shape11(10..50) parked");
-    row("t 1, panel 2 unticked", "chk_wave3=0; ticks=26",
-        "Shape11(0) ~-0.016; Shape11(5) ~0.008; Shape11(0..9) moved; Shape11(10..50) parked; "
-        "Shape1(0..9) =Shape11; Shape1(10..50) =0; Shape2(0..50) =0; Shape21(0..50) parked");
-    // A greyed box ticks its wave too; wave 1 comes in from the right.
-    row("t 1, wave 1 greyed", "chk_wave2=2; ticks=26",
-        "Shape12(50) ~-0.016; Shape12(41..50) moved; Shape12(0..40) parked; "
-        "Shape1(41..50) =Shape12");
-    row("t 3, waves 0 and 1", "chk_wave2=1; ticks=76",
-        "lbl_time.Caption= 3.04; Shape11(30..50) parked; Shape12(0..20) parked; "
-        "Shape1(21..29) sum; Shape1(0..20) =Shape11; Shape1(30..50) =Shape12");
-    // The time display starts again; every component ball is out of sight.
-    row("rest after a refresh", "chk_wave2=1; chk_wave4=1; ticks=30; Refresh_All",
-        "lbl_time.Caption=0.00; Shape11(0..50) parked; Shape12(0..50) parked; "
-        "Shape21(0..50) parked; Shape22(0..50) parked; Shape1(0..50) =0; Shape2(0..50) =0; "
-        "Shape1(50) right edge; Shape2(50) right edge");
+    QTest::newRow("frequency 3E+38") << Steps([](frm_dalvo &f) {
+        f.lbl_ff[0]->Set_Caption("3" + QString(38, '0'));
+        Dalvo_module::Init_Sliders(f);
+    }) << QList<Property>{} << QList<Held>{{Frequency, 0, 3e38f}} << QStringList{} << 6;
 }
 
-// Steps as a user, a scenario file or the timer would take them. Only the scroll bars named raise
-// a Change; an error reaches the code that took the step, never the event loop; and the ticks
-// that follow still leave every ball at a finite place.
-void tst_frm_dalvo::steps()
+// Only the scroll bars named raise a Change; an error reaches the code that took the step, never
+// the event loop; and ticks that follow still leave every ball at a finite place.
+void tst_frm_dalvo::parameters()
 {
-    QFETCH(QString, steps);
-    QFETCH(QString, expected);
-    QFETCH(QString, changed);
+    QFETCH(Steps, steps);
+    QFETCH(QList<Property>, properties);
+    QFETCH(QList<Held>, held);
+    QFETCH(QStringList, changed);
     QFETCH(int, error);
     QStringList raised;
     frm_dalvo form;
@@ -226,21 +263,92 @@ void tst_frm_dalvo::steps()
         connect(bar, &QScrollBar::valueChanged, &form, [&, bar] { raised << bar->objectName(); });
     QTest::failOnWarning(QRegularExpression("untrapped"));
     try {
-        Apply(form, steps);
+        steps(form);
         QCOMPARE(0, error);
     } catch (const Simulation::Dalvo_Error &e) {
         QCOMPARE(static_cast<int>(e.code()), error);
     }
-    const QString failure = Check(form, expected);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QCOMPARE(raised.join(' '), changed);
-    // The time is held in whole hundredths: exactly the single nearest to k / 100.
-    const float t = form.Elapsed_Time();
-    QVERIFY(t == static_cast<float>(qRound(t * 100) / 100.0));
+    Compare(form, properties, held);
+    QCOMPARE(raised, changed);
     Ticks(form, 40);
     for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2})
         for (const Shape *ball : *row)
             QVERIFY2(std::isfinite(ball->Top()), qPrintable(ball->objectName()));
+}
+
+void tst_frm_dalvo::ticks_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("time"); // lbl_time: the time of the next tick
+    QTest::addColumn<QList<Balls_At>>("balls");
+    using enum Where;
+    const auto box = [](int wave, int value) {
+        return [wave, value](frm_dalvo &f) { f.chk_wave(wave)->Set_Value(value); };
+    };
+    // The ticks at t = 0, 0.04, 0.96, 1 and 3.
+    QTest::newRow("t 0") << Ticks_To(1) << " .04"
+                         << QList<Balls_At>{{"Shape11", 0, 50, Parked},
+                                            {"Shape22", 0, 50, Parked},
+                                            {"Shape1", 0, 50, Near, 0},
+                                            {"Shape2", 0, 50, Near, 0}};
+    QTest::newRow("t 0.04") << Ticks_To(2) << " .08"
+                            << QList<Balls_At>{{"Shape11", 0, 0, Near, 1.2428f},
+                                               {"Shape11", 1, 50, Parked},
+                                               {"Shape1", 0, 0, Same_As, 0, "Shape11"},
+                                               {"Shape1", 1, 50, Near, 0},
+                                               {"Shape21", 0, 0, Near, 1.2428f},
+                                               {"Shape2", 0, 0, Same_As, 0, "Shape21"}};
+    QTest::newRow("t 0.96, hidden row")
+        << Ticks_To(25, [](frm_dalvo &f) { f.chk_balls[0]->Set_Value(0); }) << " 1"
+        << QList<Balls_At>{{"Shape11", 0, 50, Hidden},
+                           {"Shape11", 0, 0, Near, -1.258f},
+                           {"Shape11", 10, 50, Parked}};
+    QTest::newRow("t 1, panel 2 unticked")
+        << Ticks_To(26, box(2, 0)) << " 1.04"
+        << QList<Balls_At>{{"Shape11", 0, 0, Near, -0.016f}, {"Shape11", 5, 5, Near, 0.008f},
+                           {"Shape11", 0, 9, Moved},         {"Shape11", 10, 50, Parked},
+                           {"Shape1", 0, 9, Same_As, 0, "Shape11"},
+                           {"Shape1", 10, 50, Near, 0},      {"Shape2", 0, 50, Near, 0},
+                           {"Shape21", 0, 50, Parked}};
+    // A greyed box ticks its wave too; wave 1 comes in from the right.
+    QTest::newRow("t 1, wave 1 greyed") << Ticks_To(26, box(1, 2)) << " 1.04"
+                                        << QList<Balls_At>{{"Shape12", 50, 50, Near, -0.016f},
+                                                           {"Shape12", 41, 50, Moved},
+                                                           {"Shape12", 0, 40, Parked},
+                                                           {"Shape1", 41, 50, Same_As, 0, "Shape12"}};
+    QTest::newRow("t 3, waves 0 and 1") << Ticks_To(76, box(1, 1)) << " 3.04"
+                                        << QList<Balls_At>{{"Shape11", 30, 50, Parked},
+                                                           {"Shape12", 0, 20, Parked},
+                                                           {"Shape1", 21, 29, Sum},
+                                                           {"Shape1", 0, 20, Same_As, 0, "Shape11"},
+                                                           {"Shape1", 30, 50, Same_As, 0, "Shape12"}};
+    // The time display starts again; every component ball is out of sight.
+    QTest::newRow("rest after a refresh") << Steps([](frm_dalvo &f) {
+        f.chk_wave2->Set_Value(1);
+        f.chk_wave4->Set_Value(1);
+        Ticks(f, 30);
+        Dalvo_module::Refresh_All(f);
+    }) << "0.00" << QList<Balls_At>{{"Shape11", 0, 50, Parked}, {"Shape12", 0, 50, Parked},
+                                    {"Shape21", 0, 50, Parked}, {"Shape22", 0, 50, Parked},
+                                    {"Shape1", 0, 50, Near, 0}, {"Shape2", 0, 50, Near, 0}};
+}
+
+void tst_frm_dalvo::ticks()
+{
+    QFETCH(Steps, steps);
+    QFETCH(QString, time);
+    QFETCH(QList<Balls_At>, balls);
+    frm_dalvo form;
+    steps(form);
+    QCOMPARE(form.lbl_time->Caption(), time);
+    for (const Balls_At &b : balls)
+        QCOMPARE(Check(form, b), QString());
+    // The time is held in whole hundredths: exactly the single nearest to k / 100.
+    const float t = form.Elapsed_Time();
+    QVERIFY(t == static_cast<float>(qRound(t * 100) / 100.0));
+    // At rest the last ball of a row ends at the panel's right edge.
+    for (const Shape *last : {form.Shape1[50], form.Shape2[50]})
+        QVERIFY(std::fabs(last->Left() + last->Width() - form.Picture1->ScaleWidth()) < 0.02);
 }
 
 // With a frequency caption of 0 the amplitude handler fails; called as a slot or by the user's

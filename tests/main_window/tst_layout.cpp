@@ -23,10 +23,7 @@ QString Enabled(const frm_dalvo &form)
     QString mask;
     for (int i = 0; i < 4; ++i) {
         int on = 0;
-        for (const QWidget *w : std::array<const QWidget *, 10>{
-                 form.frm_WaveAttr[i], form.lbl_syxnot[i], form.lbl_f[i], form.lbl_Hz[i],
-                 form.lbl_Platos[i], form.lbl_A[i], form.lbl_ff[i], form.hsc_f[i], form.lbl_AA[i],
-                 form.hsc_A[i]})
+        for (const QWidget *w : form.Wave_Attr(i))
             on += !w->testAttribute(Qt::WA_ForceDisabled);
         mask += on == 10 ? u'1' : on == 0 ? u'0' : u'?';
     }

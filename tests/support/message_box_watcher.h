@@ -6,7 +6,8 @@
 #include <QPointer>
 
 // Answers the modal message boxes a test raises: polling every few milliseconds, it records each
-// box's title, text, icon and buttons and presses its first button.
+// box's title, text, icon and buttons and presses the answer given for it, or, past the answers
+// given or when the box lacks that button, its first button.
 class Message_Box_Watcher : public QObject
 {
 public:
@@ -14,10 +15,14 @@ public:
     {
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QList<QMessageBox::StandardButton> buttons;
+        QMessageBox::StandardButtons buttons;
     };
 
-    Message_Box_Watcher() { startTimer(3); }
+    explicit Message_Box_Watcher(QList<QMessageBox::StandardButton> answers = {})
+        : answers_(std::move(answers))
+    {
+        startTimer(3);
+    }
 
     const QList<Box> &Boxes() const { return boxes_; }
     QStringList Texts() const
@@ -27,7 +32,6 @@ public:
             texts << box.text;
         return texts;
     }
-    void Clear() { boxes_.clear(); }
 
 protected:
     void timerEvent(QTimerEvent *) override
@@ -36,14 +40,16 @@ protected:
         if (!box || !box->isVisible() || box == answered_)
             return;
         answered_ = box; // answered once, even if it takes a moment to close
-        Box seen{box->windowTitle(), box->text(), box->icon(), {}};
-        for (QAbstractButton *button : box->buttons())
-            seen.buttons << box->standardButton(button);
-        boxes_ << seen;
-        box->buttons().isEmpty() ? box->reject() : box->buttons().front()->click();
+        boxes_ << Box{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        QAbstractButton *answer =
+            boxes_.size() <= answers_.size() ? box->button(answers_[boxes_.size() - 1]) : nullptr;
+        if (!answer && !box->buttons().isEmpty())
+            answer = box->buttons().front();
+        answer ? answer->click() : box->reject();
     }
 
 private:
+    QList<QMessageBox::StandardButton> answers_;
     QList<Box> boxes_;
     QPointer<QMessageBox> answered_;
 };

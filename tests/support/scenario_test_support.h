@@ -74,7 +74,7 @@ inline void Compare_Sorry_Boxes(const Message_Box_Watcher &watcher, const QStrin
     for (const Message_Box_Watcher::Box &box : watcher.Boxes()) {
         QCOMPARE(box.title, QStringLiteral("Sorry ..."));
         QCOMPARE(box.icon, QMessageBox::Warning);
-        QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+        QCOMPARE(box.buttons, QMessageBox::Ok);
     }
 }
 
