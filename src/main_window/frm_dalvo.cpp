@@ -9,6 +9,7 @@
 using Handler_Guard::Run_Handler;
 frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
 {
+    wall_clock_.start();
     Build_Controls();
     Connect_Handlers();
     setWindowTitle(QStringLiteral("Dalvo: New file"));
@@ -56,6 +57,7 @@ void frm_dalvo::Connect_Handlers()
     connect(cmd_Print, &QToolButton::clicked, this, &frm_dalvo::cmd_Print_Click);
     connect(cmd_Info, &QToolButton::clicked, this, &frm_dalvo::cmd_Info_Click);
     connect(cmd_Exit, &QToolButton::clicked, this, &frm_dalvo::cmd_Exit_Click);
+    connect(cbo_Pace, &QComboBox::currentIndexChanged, this, &frm_dalvo::cbo_Pace_Click);
 }
 
 void frm_dalvo::Form_Load()

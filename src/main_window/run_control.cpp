@@ -1,4 +1,4 @@
-// Run control: the timer's tick and the go, clock and back buttons.
+// Run control: the timer's tick, the go, clock and back buttons and the pace of the animation.
 #include "controls/handler_guard.h"
 #include "core/number_text.h"
 #include "main_window/dalvo_module.h"
@@ -35,7 +35,12 @@ void Clear_Vector_Upper_State() {}
 
 void frm_dalvo::Timer1_Timer()
 {
-    Run_Handler([this] { Time_Loop(); });
+    Run_Handler([this] {
+        Time_Loop();
+        // A paced run waits for its next tick by the wall clock; Timer1 keeps running meanwhile.
+        if (pace_.Paced() && Timer1->isActive())
+            Timer1->start(pace_.Tick_Done(wall_clock_.nsecsElapsed()));
+    });
 }
 
 void frm_dalvo::Time_Loop()
@@ -84,7 +89,7 @@ void frm_dalvo::cmd_Go_Click()
                 button->setEnabled(false);
             clock_mode_ = 0;
             if (!Timer1->isActive())
-                Timer1->start();
+                Start_Timer1();
         } else {
             cmd_Go->Set_Picture(Image2->Shown_Picture());
             cmd_Clock->setEnabled(true);
@@ -99,7 +104,7 @@ void frm_dalvo::cmd_Clock_Click()
     Run_Handler([this] {
         clock_mode_ = 1;
         if (!Timer1->isActive())
-            Timer1->start();
+            Start_Timer1();
     });
 }
 
@@ -117,4 +122,23 @@ void frm_dalvo::cmd_Back_Click()
             box->setEnabled(true);
         Dalvo_module::Refresh_All(*this);
     });
+}
+
+// The pace takes effect at once and neither starts, stops nor resets a run: a running timer goes
+// on with the new schedule from now.
+void frm_dalvo::cbo_Pace_Click()
+{
+    Run_Handler([this] {
+        pace_ = Simulation::Pace_Schedule(static_cast<Simulation::Pace>(cbo_Pace->currentIndex()));
+        if (Timer1->isActive())
+            Start_Timer1();
+        else
+            Timer1->setInterval(pace_.Interval_Ms());
+    });
+}
+
+void frm_dalvo::Start_Timer1()
+{
+    pace_.Anchor(wall_clock_.nsecsElapsed());
+    Timer1->start(pace_.Interval_Ms());
 }

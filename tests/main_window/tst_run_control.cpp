@@ -3,7 +3,7 @@
 #include <QtTest>
 
 // cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays a script of clicks and ticks
-// on a fresh window and checks the columns of the state table.
+// on a fresh window, at each pace, and checks the columns of the state table.
 class tst_run_control : public QObject
 {
     Q_OBJECT
@@ -12,6 +12,8 @@ private slots:
     void transitions_data();
     void transitions();
     void real_timer_runs_a_clock_step();
+    void paced_run_follows_the_wall_clock_data();
+    void paced_run_follows_the_wall_clock();
 };
 
 namespace {
@@ -49,7 +51,7 @@ QString State_Of(const frm_dalvo &form)
 // Steps: G, C, B click cmd_Go, cmd_Clock, cmd_Back and Kn the box of wave n, which must be enabled
 // as for a user; Tn gives n ticks of a running timer; Rn ticks until the timer stops, which must
 // take n ticks; Sn makes n clock steps of 25 ticks each; P puts a copy of the start picture on
-// cmd_Go. Returns what went wrong.
+// cmd_Go; Mn chooses pace n. Returns what went wrong.
 QString Play(frm_dalvo &form, const QString &script)
 {
     const std::array<QAbstractButton *, 3> run = {form.cmd_Go, form.cmd_Clock, form.cmd_Back};
@@ -65,6 +67,8 @@ QString Play(frm_dalvo &form, const QString &script)
             return error.isEmpty() ? button->objectName() + " is disabled" : error;
         if (button)
             button->click();
+        if (kind == u'M')
+            form.cbo_Pace->setCurrentIndex(n);
         if (kind == u'P') // a copy of the start picture is another object
             form.cmd_Go->Set_Picture(
                 std::make_shared<const QPixmap>(*form.Image2->Shown_Picture()));
@@ -109,15 +113,26 @@ void tst_run_control::transitions_data()
     // cmd_Go compares pictures by identity: it takes a look-alike for the stop picture.
     Row("Ready, look-alike picture", "P G", "0.00 off 1 start GCB free");
     Row("then Running", "P G G", "0.00 on 0 stop G-- locked");
+    // A new pace neither starts, stops nor resets anything.
+    Row("Running: new paces", "G T10 M1 T5 M2 T5 M0 T5", "1 on 0 stop G-- locked");
+    Row("Paused: new pace", "G T10 G M2", ".4 off 0 start GCB locked");
+    Row("Stepping: new pace", "C T5 M1 R20", "1 off 1 start GCB free");
 }
 
 void tst_run_control::transitions()
 {
     QFETCH(QString, script);
     QFETCH(QString, state);
-    frm_dalvo form;
-    QCOMPARE(Play(form, script), QString()); // no step went wrong
-    QCOMPARE(State_Of(form), state);
+    for (int pace = 0; pace < 3; ++pace) {
+        frm_dalvo form;
+        form.cbo_Pace->setCurrentIndex(pace);
+        QCOMPARE(Play(form, script), QString()); // no step went wrong
+        QCOMPARE(QString::number(pace) + ": " + State_Of(form),
+                 QString::number(pace) + ": " + state);
+        // The default pace is the 5 ms timer, as always.
+        QVERIFY(form.cbo_Pace->currentIndex() ||
+                (form.Timer1->interval() == 5 && !form.Timer1->isSingleShot()));
+    }
 }
 
 void tst_run_control::real_timer_runs_a_clock_step()
@@ -126,6 +141,39 @@ void tst_run_control::real_timer_runs_a_clock_step()
     form.cmd_Clock->click();
     QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 30000);
     QCOMPARE(State_Of(form), "1 off 1 start GCB free");
+}
+
+void tst_run_control::paced_run_follows_the_wall_clock_data()
+{
+    QTest::addColumn<int>("pace");
+    QTest::addColumn<double>("rate"); // simulated seconds per second
+    QTest::newRow("real time") << 1 << 1.0;
+    QTest::newRow("slow motion") << 2 << 0.25;
+}
+
+// Some 3 s of the real timer: the time shown keeps within 2 % of the wall clock's, and every
+// tick advanced it by 0.04 s.
+void tst_run_control::paced_run_follows_the_wall_clock()
+{
+    QFETCH(int, pace);
+    QFETCH(double, rate);
+    QElapsedTimer wall;
+    double wall_at_tick = 0;
+    int ticks = 0;
+    frm_dalvo form;
+    form.cbo_Pace->setCurrentIndex(pace);
+    connect(form.Timer1, &QTimer::timeout, &form, [&] {
+        wall_at_tick = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+        ++ticks;
+    });
+    wall.start();
+    form.cmd_Go->click();
+    QTRY_VERIFY_WITH_TIMEOUT(wall_at_tick >= 3, 10000);
+    form.cmd_Go->click();
+    const double simulated = static_cast<double>(form.Elapsed_Time());
+    QCOMPARE(qRound(simulated / 0.04), ticks);
+    QVERIFY2(qAbs(simulated / rate - wall_at_tick) <= 0.02 * wall_at_tick,
+             qPrintable(QStringLiteral("%1 s at %2 s").arg(simulated).arg(wall_at_tick)));
 }
 
 QTEST_MAIN(tst_run_control)
