@@ -12,6 +12,8 @@ frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
     wall_clock_.start();
     Build_Controls();
     Connect_Handlers();
+    Connect_Keys();
+    Name_Controls();
     setWindowTitle(QStringLiteral("Dalvo: New file"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -74,6 +76,7 @@ void frm_dalvo::Form_Load()
         Dalvo_module::Init_Sliders(*this);
         Dalvo_module::Size_Balls(*this);
         Dalvo_module::Refresh_All(*this);
+        Update_Go_Tip();
     });
 }
 

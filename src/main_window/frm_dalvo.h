@@ -126,8 +126,12 @@ public:
 private:
     void Build_Controls(); // frm_dalvo_inventory.cpp
     void Connect_Handlers();
+    void Connect_Keys();
+    void Name_Controls(); // tooltips and accessible names
     // Starts Timer1 on the schedule of the chosen pace.
     void Start_Timer1();
+    // cmd_Go's tooltip and accessible name say what its next click does.
+    void Update_Go_Tip();
 
     Dalvo_module::Module_State module_;
     float clock_mode_ = 0;

@@ -65,12 +65,15 @@ void frm_dalvo::Time_Loop()
 
     elapsed_.Advance();
     lbl_time->Set_Caption(Simulation::Number_Text(Elapsed_Time()));
-    if (elapsed_.On_Whole_Second() && clock_mode_ != 0)
+    if (elapsed_.On_Whole_Second() && clock_mode_ != 0) {
         Timer1->stop();
+        Update_Go_Tip(); // a clock step can leave a paused run at a new time
+    }
     if (Elapsed_Time() > end_time_) {
         clock_mode_ = 1;
         cmd_Go->setEnabled(false);
         cmd_Back->setEnabled(true);
+        Update_Go_Tip();
     }
 }
 
@@ -96,6 +99,7 @@ void frm_dalvo::cmd_Go_Click()
             cmd_Back->setEnabled(true);
             Timer1->stop();
         }
+        Update_Go_Tip();
     });
 }
 
@@ -121,6 +125,7 @@ void frm_dalvo::cmd_Back_Click()
         for (CheckBox *box : {chk_wave1, chk_wave2, chk_wave3, chk_wave4})
             box->setEnabled(true);
         Dalvo_module::Refresh_All(*this);
+        Update_Go_Tip();
     });
 }
 

@@ -1,5 +1,6 @@
 #include "support/window_test_support.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 // cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays a script of clicks and ticks
@@ -14,6 +15,8 @@ private slots:
     void real_timer_runs_a_clock_step();
     void paced_run_follows_the_wall_clock_data();
     void paced_run_follows_the_wall_clock();
+    void keys_data();
+    void keys();
 };
 
 namespace {
@@ -174,6 +177,52 @@ void tst_run_control::paced_run_follows_the_wall_clock()
     QCOMPARE(qRound(simulated / 0.04), ticks);
     QVERIFY2(qAbs(simulated / rate - wall_at_tick) <= 0.02 * wall_at_tick,
              qPrintable(QStringLiteral("%1 s at %2 s").arg(simulated).arg(wall_at_tick)));
+}
+
+// A key acts as a click on its button wherever the focus is, and only while the button is
+// enabled; a focused button keeps its own Space. cmd_Go's tooltip and accessible name say what its
+// next click does.
+void tst_run_control::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("state"); // and cmd_Go's tooltip
+    const auto row = [](const char *name, Qt::Key key, const char *focus, const char *script,
+                        const char *state) {
+        QTest::newRow(name) << int(key) << QString(focus) << QString(script) << QString(state);
+    };
+    row("F5 starts", Qt::Key_F5, "cbo_Pace", "", "0.00 on 0 stop G-- locked: Παύση (F5)");
+    row("F5 pauses", Qt::Key_F5, "hsc_c1", "G T10", ".4 off 0 start GCB locked: Συνέχεια (F5)");
+    row("F5, cmd_Go disabled", Qt::Key_F5, "hsc_c2", "G T501",
+        "20.04 on 1 stop --B locked: Η κίνηση τελείωσε (F7: επαναφορά)");
+    row("F6 steps", Qt::Key_F6, "chk_wave1", "", "0.00 on 1 start GCB free: Έναρξη (F5)");
+    row("F6, cmd_Clock disabled", Qt::Key_F6, "hsc_c1", "G T10",
+        ".4 on 0 stop G-- locked: Παύση (F5)");
+    row("F7 resets", Qt::Key_F7, "cmd_Go", "G T10 G", "0.00 off 0 start GC- free: Έναρξη (F5)");
+    row("F7, cmd_Back disabled", Qt::Key_F7, "cbo_Pace", "G T10",
+        ".4 on 0 stop G-- locked: Παύση (F5)");
+    row("Space on cmd_Go", Qt::Key_Space, "cmd_Go", "", "0.00 on 0 stop G-- locked: Παύση (F5)");
+}
+
+void tst_run_control::keys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, focus);
+    QFETCH(QString, script);
+    QFETCH(QString, state);
+    frm_dalvo form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(Play(form, script), QString());
+    auto *focused = form.findChild<QWidget *>(focus);
+    focused->setFocus();
+    QVERIFY(focused->hasFocus());
+    QTest::keyClick(focused, Qt::Key(key));
+    const QString tip = form.cmd_Go->toolTip();
+    QCOMPARE(State_Of(form) + ": " + tip, state);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.cmd_Go)->text(QAccessible::Name),
+             tip.section(" (", 0, 0));
 }
 
 QTEST_MAIN(tst_run_control)
