@@ -9,8 +9,11 @@
 using Handler_Guard::Run_Handler;
 frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
 {
+    wall_clock_.start();
     Build_Controls();
     Connect_Handlers();
+    Connect_Keys();
+    Name_Controls();
     setWindowTitle(QStringLiteral("Dalvo: New file"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -56,6 +59,7 @@ void frm_dalvo::Connect_Handlers()
     connect(cmd_Print, &QToolButton::clicked, this, &frm_dalvo::cmd_Print_Click);
     connect(cmd_Info, &QToolButton::clicked, this, &frm_dalvo::cmd_Info_Click);
     connect(cmd_Exit, &QToolButton::clicked, this, &frm_dalvo::cmd_Exit_Click);
+    connect(cbo_Pace, &QComboBox::currentIndexChanged, this, &frm_dalvo::cbo_Pace_Click);
 }
 
 void frm_dalvo::Form_Load()
@@ -72,6 +76,7 @@ void frm_dalvo::Form_Load()
         Dalvo_module::Init_Sliders(*this);
         Dalvo_module::Size_Balls(*this);
         Dalvo_module::Refresh_All(*this);
+        Update_Go_Tip();
     });
 }
 

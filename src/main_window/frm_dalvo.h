@@ -3,10 +3,13 @@
 #include "controls/controls.h"
 #include "controls/picture_box.h"
 #include "controls/printing.h"
+#include "core/pace.h"
 #include "core/wave_maths.h"
 #include "file_chooser/frm_dalvo_files.h"
 #include "main_window/dalvo_module.h"
 
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -60,6 +63,9 @@ public:
     Array<Label, 6> Label_1x, Label_2x;
     Array<Label, 5> Label_1y, Label_2y;
     QTimer *Timer1;
+    // The pace of the animation (index 0, the timer's own 5 ms, at every start) and its label.
+    Label *lbl_Pace;
+    QComboBox *cbo_Pace;
 
     // The wave attribute frames and their nine controls, one of each per wave.
     Array<Frame, 4> frm_WaveAttr;
@@ -85,6 +91,7 @@ public slots:
     void cmd_Go_Click();
     void cmd_Clock_Click();
     void cmd_Back_Click();
+    void cbo_Pace_Click();
     // parameters.cpp
     void hsc_A_Change(int Index);
     void hsc_f_Change(int Index);
@@ -119,11 +126,19 @@ public:
 private:
     void Build_Controls(); // frm_dalvo_inventory.cpp
     void Connect_Handlers();
+    void Connect_Keys();
+    void Name_Controls(); // tooltips and accessible names
+    // Starts Timer1 on the schedule of the chosen pace.
+    void Start_Timer1();
+    // cmd_Go's tooltip and accessible name say what its next click does.
+    void Update_Go_Tip();
 
     Dalvo_module::Module_State module_;
     float clock_mode_ = 0;
     float end_time_ = 0;
     Simulation::Elapsed_Clock elapsed_;
     Simulation::Tick_Positions tick_{};
+    Simulation::Pace_Schedule pace_;
+    QElapsedTimer wall_clock_;
     Printing::Printer_Factory printer_factory_;
 };

@@ -283,6 +283,17 @@ void frm_dalvo::Build_Controls()
             r.row[i] = new Shape(Indexed(r.name, i), r.body, r.second, r.pattern, r.panel);
     }
 
+    // The pace of the animation, in the bottom bar between cmd_Clock and Label4.
+    lbl_Pace = Make_Label(this, QStringLiteral("lbl_Pace"), QStringLiteral("Ρυθμός:"),
+                          {8835, 10530, 810, 240}, right, true);
+    cbo_Pace = new QComboBox(this);
+    cbo_Pace->setObjectName(QStringLiteral("cbo_Pace"));
+    cbo_Pace->setFont(Window_Font(false));
+    cbo_Pace->addItems({QStringLiteral("Μέγιστος"), QStringLiteral("Πραγματικός χρόνος"),
+                        QStringLiteral("Αργή κίνηση (1/4)")});
+    Place(cbo_Pace, 9705, 10485, 2340, 315);
+    lbl_Pace->setBuddy(cbo_Pace);
+
     Use_Classic_Style(*this);
 
     Timer1 = new QTimer(this);

@@ -1,4 +1,4 @@
-// Run control: the timer's tick and the go, clock and back buttons.
+// Run control: the timer's tick, the go, clock and back buttons and the pace of the animation.
 #include "controls/handler_guard.h"
 #include "core/number_text.h"
 #include "main_window/dalvo_module.h"
@@ -35,7 +35,12 @@ void Clear_Vector_Upper_State() {}
 
 void frm_dalvo::Timer1_Timer()
 {
-    Run_Handler([this] { Time_Loop(); });
+    Run_Handler([this] {
+        Time_Loop();
+        // A paced run waits for its next tick by the wall clock; Timer1 keeps running meanwhile.
+        if (pace_.Paced() && Timer1->isActive())
+            Timer1->start(pace_.Tick_Done(wall_clock_.nsecsElapsed()));
+    });
 }
 
 void frm_dalvo::Time_Loop()
@@ -60,12 +65,15 @@ void frm_dalvo::Time_Loop()
 
     elapsed_.Advance();
     lbl_time->Set_Caption(Simulation::Number_Text(Elapsed_Time()));
-    if (elapsed_.On_Whole_Second() && clock_mode_ != 0)
+    if (elapsed_.On_Whole_Second() && clock_mode_ != 0) {
         Timer1->stop();
+        Update_Go_Tip(); // a clock step can leave a paused run at a new time
+    }
     if (Elapsed_Time() > end_time_) {
         clock_mode_ = 1;
         cmd_Go->setEnabled(false);
         cmd_Back->setEnabled(true);
+        Update_Go_Tip();
     }
 }
 
@@ -84,13 +92,14 @@ void frm_dalvo::cmd_Go_Click()
                 button->setEnabled(false);
             clock_mode_ = 0;
             if (!Timer1->isActive())
-                Timer1->start();
+                Start_Timer1();
         } else {
             cmd_Go->Set_Picture(Image2->Shown_Picture());
             cmd_Clock->setEnabled(true);
             cmd_Back->setEnabled(true);
             Timer1->stop();
         }
+        Update_Go_Tip();
     });
 }
 
@@ -99,7 +108,7 @@ void frm_dalvo::cmd_Clock_Click()
     Run_Handler([this] {
         clock_mode_ = 1;
         if (!Timer1->isActive())
-            Timer1->start();
+            Start_Timer1();
     });
 }
 
@@ -116,5 +125,25 @@ void frm_dalvo::cmd_Back_Click()
         for (CheckBox *box : {chk_wave1, chk_wave2, chk_wave3, chk_wave4})
             box->setEnabled(true);
         Dalvo_module::Refresh_All(*this);
+        Update_Go_Tip();
     });
+}
+
+// The pace takes effect at once and neither starts, stops nor resets a run: a running timer goes
+// on with the new schedule from now.
+void frm_dalvo::cbo_Pace_Click()
+{
+    Run_Handler([this] {
+        pace_ = Simulation::Pace_Schedule(static_cast<Simulation::Pace>(cbo_Pace->currentIndex()));
+        if (Timer1->isActive())
+            Start_Timer1();
+        else
+            Timer1->setInterval(pace_.Interval_Ms());
+    });
+}
+
+void frm_dalvo::Start_Timer1()
+{
+    pace_.Anchor(wall_clock_.nsecsElapsed());
+    Timer1->start(pace_.Interval_Ms());
 }

@@ -2,6 +2,7 @@
 
 #include "core/dalvo_error.h"
 
+#include <QAccessible>
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
@@ -142,6 +143,7 @@ private slots:
     void no_error_escapes_a_handler();
     void zero_frequency_and_the_speed();
     void keys_move_scroll_bars();
+    void names_and_tooltips();
 };
 
 void tst_frm_dalvo::start_up()
@@ -388,6 +390,36 @@ void tst_frm_dalvo::keys_move_scroll_bars()
         QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(value));
         QCOMPARE(form.Module().Amplitude[0], float(value));
     }
+}
+
+// A screen reader tells every control apart; a picture-only button shows what it does, and its
+// key.
+void tst_frm_dalvo::names_and_tooltips()
+{
+    frm_dalvo form;
+    QList<QWidget *> controls = {form.cbo_Pace, form.lbl_time};
+    for (QWidget *w : form.findChildren<QWidget *>())
+        if (qobject_cast<CommandButton *>(w) || qobject_cast<CheckBox *>(w) ||
+            qobject_cast<ScrollBar *>(w))
+            controls << w;
+    QCOMPARE(controls.size(), 2 + 8 + 8 + 10);
+    QMap<QString, QString> names; // name -> control
+    for (QWidget *w : controls) {
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(w->objectName()));
+        names[name] = w->objectName();
+    }
+    QCOMPARE(names.value("Συχνότητα, κύμα 2, κάτω μέσο"), "hsc_f(3)");
+    QCOMPARE(names.value("Κύμα 1, κάτω μέσο"), "chk_wave3");
+    QCOMPARE(names.value("Χρόνος t σε δευτερόλεπτα"), "lbl_time");
+    QStringList tips;
+    for (const QWidget *w :
+         std::array<const QWidget *, 7>{form.cmd_Open, form.cmd_Save, form.cmd_Print, form.cmd_Info,
+                                        form.cmd_Go, form.cmd_Clock, form.cmd_Back})
+        tips << w->toolTip();
+    QCOMPARE(tips.join(", "), "Άνοιγμα σεναρίου, Αποθήκευση σεναρίου, Εκτύπωση του παραθύρου, "
+                              "Πληροφορίες για το Dalvo, Έναρξη (F5), "
+                              "Ως το επόμενο δευτερόλεπτο (F6), Επαναφορά στο t = 0 (F7)");
 }
 
 QTEST_MAIN(tst_frm_dalvo)

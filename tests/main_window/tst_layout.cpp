@@ -3,7 +3,7 @@
 #include <QtTest>
 
 // The wave selection decides which controls are usable, one panel or two, where the guide lines
-// lie and what the axis labels say and where they stand.
+// lie and what the axis labels say and where they stand; the pace box overlaps none at any.
 class tst_layout : public QObject
 {
     Q_OBJECT
@@ -130,6 +130,18 @@ void tst_layout::selection()
         QCOMPARE_LE(qAbs(form.Label_1x[i]->Left() - (1728.68 + 2323.53 * i)), 15.0);
         QCOMPARE(form.Label_2x[i]->Left(), form.Label_1x[i]->Left());
     }
+
+    // The pace box and its label lie clear of every other control and show their texts in full.
+    for (const QWidget *pace : std::array<const QWidget *, 2>{form.lbl_Pace, form.cbo_Pace}) {
+        QVERIFY(form.rect().contains(pace->geometry()));
+        for (const QWidget *w : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(w == form.lbl_Pace || w == form.cbo_Pace ||
+                         !pace->geometry().intersects(w->geometry()),
+                     qPrintable(w->objectName()));
+    }
+    QCOMPARE_LE(form.lbl_Pace->fontMetrics().horizontalAdvance(form.lbl_Pace->Caption()),
+                form.lbl_Pace->width());
+    QCOMPARE_LE(form.cbo_Pace->sizeHint().width(), form.cbo_Pace->width());
 }
 
 void tst_layout::user_clicks_a_box_on_a_disabled_frame()

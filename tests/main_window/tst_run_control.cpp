@@ -1,9 +1,10 @@
 #include "support/window_test_support.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 // cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays steps of clicks and ticks on
-// a fresh window and checks the columns of the state table.
+// a fresh window, at each pace, and checks the columns of the state table.
 class tst_run_control : public QObject
 {
     Q_OBJECT
@@ -12,6 +13,10 @@ private slots:
     void transitions_data();
     void transitions();
     void real_timer_runs_a_clock_step();
+    void paced_run_follows_the_wall_clock_data();
+    void paced_run_follows_the_wall_clock();
+    void keys_data();
+    void keys();
 };
 
 namespace {
@@ -75,6 +80,7 @@ enum class Act
     Until_Stop, // ticks until the timer stops, which must take n
     Steps,      // n clock steps of 25 ticks each
     Look_Alike,
+    Pace, // n: the entry of cbo_Pace
 };
 
 struct Step
@@ -96,6 +102,8 @@ QString Play(frm_dalvo &form, const QList<Step> &steps)
             return button->objectName() + " is disabled";
         if (button)
             button->click();
+        if (step.act == Act::Pace)
+            form.cbo_Pace->setCurrentIndex(step.n);
         if (step.act == Act::Look_Alike)
             form.cmd_Go->Set_Picture(
                 std::make_shared<const QPixmap>(*form.Image2->Shown_Picture()));
@@ -163,15 +171,29 @@ void tst_run_control::transitions_data()
         << QList<Step>{{Look_Alike}, {Go}} << Run_Look{"0.00", off, 1, "start", "GCB", "free"};
     QTest::newRow("then Running") << QList<Step>{{Look_Alike}, {Go}, {Go}}
                                   << Run_Look{"0.00", on, 0, "stop", "G--", "locked"};
+    // A new pace neither starts, stops nor resets anything.
+    QTest::newRow("Running: new paces")
+        << QList<Step>{{Go}, {Ticks, 10}, {Pace, 1}, {Ticks, 5}, {Pace, 2}, {Ticks, 5}, {Pace, 0},
+                       {Ticks, 5}}
+        << Run_Look{"1", on, 0, "stop", "G--", "locked"};
+    QTest::newRow("Paused: new pace") << QList<Step>{{Go}, {Ticks, 10}, {Go}, {Pace, 2}}
+                                      << Run_Look{".4", off, 0, "start", "GCB", "locked"};
+    QTest::newRow("Stepping: new pace") << QList<Step>{{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}}
+                                        << Run_Look{"1", off, 1, "start", "GCB", "free"};
 }
 
 void tst_run_control::transitions()
 {
     QFETCH(QList<Step>, steps);
     QFETCH(Run_Look, look);
-    frm_dalvo form;
-    QCOMPARE(Play(form, steps), QString()); // no step went wrong
-    QCOMPARE(Look_Of(form), look);
+    for (int pace = 0; pace < 3; ++pace) {
+        frm_dalvo form;
+        form.cbo_Pace->setCurrentIndex(pace);
+        QCOMPARE(Play(form, steps), QString()); // no step went wrong
+        QCOMPARE(Look_Of(form), look);
+        // The default pace is the 5 ms timer, as always.
+        QVERIFY(form.cbo_Pace->currentIndex() || (form.Timer1->interval() == 5 && !form.Timer1->isSingleShot()));
+    }
 }
 
 void tst_run_control::real_timer_runs_a_clock_step()
@@ -180,6 +202,97 @@ void tst_run_control::real_timer_runs_a_clock_step()
     form.cmd_Clock->click();
     QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 30000);
     QCOMPARE(Look_Of(form), (Run_Look{"1", false, 1, "start", "GCB", "free"}));
+}
+
+void tst_run_control::paced_run_follows_the_wall_clock_data()
+{
+    QTest::addColumn<int>("pace");
+    QTest::addColumn<double>("rate"); // simulated seconds per second
+    QTest::newRow("real time") << 1 << 1.0;
+    QTest::newRow("slow motion") << 2 << 0.25;
+}
+
+// Some 3 s of the real timer: the time shown keeps within 2 % of the wall clock's, and every
+// tick advanced it by 0.04 s.
+void tst_run_control::paced_run_follows_the_wall_clock()
+{
+    QFETCH(int, pace);
+    QFETCH(double, rate);
+    QElapsedTimer wall;
+    double wall_at_tick = 0;
+    int ticks = 0;
+    frm_dalvo form;
+    form.cbo_Pace->setCurrentIndex(pace);
+    connect(form.Timer1, &QTimer::timeout, &form, [&] {
+        wall_at_tick = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+        ++ticks;
+    });
+    wall.start();
+    form.cmd_Go->click();
+    QTRY_VERIFY_WITH_TIMEOUT(wall_at_tick >= 3, 10000);
+    form.cmd_Go->click();
+    const double simulated = static_cast<double>(form.Elapsed_Time());
+    QCOMPARE(qRound(simulated / 0.04), ticks);
+    QVERIFY2(qAbs(simulated / rate - wall_at_tick) <= 0.02 * wall_at_tick,
+             qPrintable(QStringLiteral("%1 s at %2 s").arg(simulated).arg(wall_at_tick)));
+}
+
+// A key acts as a click on its button wherever the focus is, and only while the button is
+// enabled; a focused button keeps its own Space. cmd_Go's tooltip and accessible name say what its
+// next click does.
+void tst_run_control::keys_data()
+{
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Run_Look>("look");
+    QTest::addColumn<QString>("tip"); // of cmd_Go
+    using enum Act;
+    const bool on = true, off = false;
+    const QString pause = "Παύση (F5)", start = "Έναρξη (F5)";
+    QTest::newRow("F5 starts") << QList<Step>{} << "cbo_Pace" << int(Qt::Key_F5)
+                               << Run_Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
+    QTest::newRow("F5 pauses") << QList<Step>{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F5)
+                               << Run_Look{".4", off, 0, "start", "GCB", "locked"}
+                               << "Συνέχεια (F5)";
+    QTest::newRow("F5, cmd_Go disabled")
+        << QList<Step>{{Go}, {Ticks, 501}} << "hsc_c2" << int(Qt::Key_F5)
+        << Run_Look{"20.04", on, 1, "stop", "--B", "locked"}
+        << "Η κίνηση τελείωσε (F7: επαναφορά)";
+    QTest::newRow("F6 steps") << QList<Step>{} << "chk_wave1" << int(Qt::Key_F6)
+                              << Run_Look{"0.00", on, 1, "start", "GCB", "free"} << start;
+    QTest::newRow("F6, cmd_Clock disabled")
+        << QList<Step>{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F6)
+        << Run_Look{".4", on, 0, "stop", "G--", "locked"} << pause;
+    QTest::newRow("F7 resets") << QList<Step>{{Go}, {Ticks, 10}, {Go}} << "cmd_Go"
+                               << int(Qt::Key_F7)
+                               << Run_Look{"0.00", off, 0, "start", "GC-", "free"} << start;
+    QTest::newRow("F7, cmd_Back disabled")
+        << QList<Step>{{Go}, {Ticks, 10}} << "cbo_Pace" << int(Qt::Key_F7)
+        << Run_Look{".4", on, 0, "stop", "G--", "locked"} << pause;
+    QTest::newRow("Space on cmd_Go") << QList<Step>{} << "cmd_Go" << int(Qt::Key_Space)
+                                     << Run_Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
+}
+
+void tst_run_control::keys()
+{
+    QFETCH(QList<Step>, steps);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Run_Look, look);
+    QFETCH(QString, tip);
+    frm_dalvo form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(Play(form, steps), QString());
+    auto *focused = form.findChild<QWidget *>(focus);
+    focused->setFocus();
+    QVERIFY(focused->hasFocus());
+    QTest::keyClick(focused, Qt::Key(key));
+    QCOMPARE(Look_Of(form), look);
+    QCOMPARE(form.cmd_Go->toolTip(), tip);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.cmd_Go)->text(QAccessible::Name),
+             tip.section(" (", 0, 0));
 }
 
 QTEST_MAIN(tst_run_control)
