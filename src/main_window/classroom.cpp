@@ -1,5 +1,6 @@
 // What a class in front of a projector needs beyond the window's own behaviour: the run keys,
 // tooltips and the names a screen reader says.
+#include "core/run_state.h"
 #include "main_window/frm_dalvo.h"
 
 #include <QShortcut>
@@ -67,16 +68,20 @@ void frm_dalvo::Name_Controls()
     Name(lbl_time, QStringLiteral("Χρόνος t σε δευτερόλεπτα"));
 }
 
-// Start, pause or continue, as the next click will do; a finished run leads on only through
-// cmd_Back. A paused run is one whose set-up stays locked.
+// Start, pause or continue, as the next click will do in the run's present state; a finished run
+// leads on only through cmd_Back.
 void frm_dalvo::Update_Go_Tip()
 {
-    const bool stop = cmd_Go->Shown_Picture() == Image1->Shown_Picture();
-    const bool paused = !cmd_Open->isEnabled() && elapsed_.Hundredths() > 0;
-    const QString name = !cmd_Go->isEnabled() ? QStringLiteral("Η κίνηση τελείωσε")
-                         : stop               ? QStringLiteral("Παύση")
-                         : paused             ? QStringLiteral("Συνέχεια")
-                                              : QStringLiteral("Έναρξη");
+    using Simulation::Run_State;
+    const Simulation::Run_Observation seen = Run_Observed();
+    const QList<Run_State> states = Simulation::Matching_Run_States(seen);
+    const auto in = [&states](Run_State state) { return states.contains(state); };
+    const QString name = in(Run_State::Finished) || in(Run_State::Finishing)
+                             ? QStringLiteral("Η κίνηση τελείωσε")
+                         : in(Run_State::Running) ? QStringLiteral("Παύση")
+                         : in(Run_State::Paused) || (in(Run_State::Stepping) && seen.setup_locked)
+                             ? QStringLiteral("Συνέχεια")
+                             : QStringLiteral("Έναρξη");
     const QString tip = cmd_Go->isEnabled() ? name + QStringLiteral(" (F5)")
                                             : name + QStringLiteral(" (F7: επαναφορά)");
     // Set only when it changes: a control draws itself afresh after any event.
@@ -84,4 +89,20 @@ void frm_dalvo::Update_Go_Tip()
         cmd_Go->setToolTip(tip);
         cmd_Go->setAccessibleName(name);
     }
+}
+
+Simulation::Run_Observation frm_dalvo::Run_Observed() const
+{
+    Simulation::Run_Observation seen{Timer1->isActive(),
+                                     clock_mode_,
+                                     cmd_Go->Shown_Picture() == Image2->Shown_Picture(),
+                                     cmd_Go->isEnabled(),
+                                     cmd_Clock->isEnabled(),
+                                     cmd_Back->isEnabled(),
+                                     false};
+    for (const QWidget *control : std::initializer_list<const QWidget *>{
+             chk_wave1, chk_wave2, chk_wave3, chk_wave4, cmd_Save, cmd_Open, cmd_Print, cmd_Info,
+             cmd_Exit})
+        seen.setup_locked = seen.setup_locked || !control->isEnabled();
+    return seen;
 }

@@ -4,6 +4,7 @@
 #include "controls/picture_box.h"
 #include "controls/printing.h"
 #include "core/pace.h"
+#include "core/run_state.h"
 #include "core/wave_maths.h"
 #include "file_chooser/frm_dalvo_files.h"
 #include "main_window/dalvo_module.h"
@@ -41,6 +42,9 @@ public:
     void Time_Loop();
     double Clicked_Ball(const float &x) const;
     void Change_Ball_colour(double b, int p);
+    // What the window shows of the run's state: the columns the run-state table goes by
+    // (classroom.cpp).
+    Simulation::Run_Observation Run_Observed() const;
 
     // Renders the client area as shown into an image (screenshots and printing).
     QImage Render_Client_Area();

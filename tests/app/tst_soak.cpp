@@ -5,7 +5,7 @@
 #include "support/message_box_watcher.h"
 #include "core/scenario_fields.h"
 #include "core/number_text.h"
-#include "support/run_state.h"
+#include "core/run_state.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -184,18 +184,7 @@ QString Soak::Broken(frm_dalvo &form) const
     if (!wrong.empty())
         return QStringLiteral("%1 reads \"%2\"").arg(wrong[0]->objectName(), wrong[0]->Caption());
 
-    Simulation::Run_Observation seen{form.Timer1->isActive(),
-                                     form.Clock_Mode(),
-                                     form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture(),
-                                     form.cmd_Go->isEnabled(),
-                                     form.cmd_Clock->isEnabled(),
-                                     form.cmd_Back->isEnabled(),
-                                     false};
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             form.chk_wave1, form.chk_wave2, form.chk_wave3, form.chk_wave4, form.cmd_Save,
-             form.cmd_Open, form.cmd_Print, form.cmd_Info, form.cmd_Exit})
-        seen.setup_locked = seen.setup_locked || !control->isEnabled();
-    if (Simulation::Matching_Run_States(seen).isEmpty())
+    if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
         return QStringLiteral("the run control is in no known state");
     if (!form.hsc_c1->isEnabled() || !form.hsc_c2->isEnabled())
         return QStringLiteral("a speed scroll bar is disabled");

@@ -1,4 +1,4 @@
-#include "support/run_state.h"
+#include "core/run_state.h"
 
 namespace Simulation {
 
