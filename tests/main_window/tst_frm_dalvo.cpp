@@ -120,6 +120,8 @@ private slots:
     void no_error_escapes_a_handler();
     void zero_frequency_and_the_speed();
     void keys_move_scroll_bars();
+    void frame_colour_is_its_own();
+    void scroll_bar_drag_and_right_click();
 };
 
 void tst_frm_dalvo::start_up()
@@ -280,6 +282,64 @@ void tst_frm_dalvo::keys_move_scroll_bars()
         QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(value));
         QCOMPARE(form.Module().Amplitude[0], float(value));
     }
+}
+
+// The labels and scroll bars inside a coloured frame keep the window's text colour; only the
+// value labels have colours of their own.
+void tst_frm_dalvo::frame_colour_is_its_own()
+{
+    frm_dalvo form;
+    const QColor text = form.palette().color(QPalette::Active, QPalette::WindowText);
+    for (int i = 0; i < 4; ++i) {
+        const auto controls = form.Wave_Attr(i);
+        for (QWidget *control : controls) {
+            const bool value = control == form.lbl_ff[i] || control == form.lbl_AA[i];
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+                QVERIFY2((control->palette().color(QPalette::Active, role) != text) == value,
+                         qPrintable(control->objectName()));
+        }
+    }
+}
+
+// A drag moves the thumb but raises Change only when it is let go; a right click opens no menu
+// and moves nothing.
+void tst_frm_dalvo::scroll_bar_drag_and_right_click()
+{
+    frm_dalvo form;
+    ScrollBar *bar = form.hsc_A[0];
+    QSignalSpy changes(bar, &QScrollBar::valueChanged);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    const QPoint thumb =
+        bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+            .center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(bar, thumb + QPoint(20, 0));
+    QVERIFY(bar->sliderPosition() > 5);
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(form.lbl_AA[0]->Caption(), "5");
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(20, 0));
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(bar->value()));
+
+    bool menu = false;
+    QTimer::singleShot(0, bar, [&menu] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            menu = true;
+            popup->close();
+        }
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, thumb, bar->mapToGlobal(thumb));
+    QApplication::sendEvent(bar, &click);
+    QCoreApplication::processEvents();
+    QVERIFY(!menu);
+    QCOMPARE(changes.size(), 1);
 }
 
 QTEST_MAIN(tst_frm_dalvo)
