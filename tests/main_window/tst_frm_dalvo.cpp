@@ -184,6 +184,7 @@ void tst_frm_dalvo::steps_data()
     row("speed and frequency 0", "lbl_c1:0; lbl_ff(0):0; Init_Sliders", "", "", 6);
     row("amplitude 1E+39", "lbl_AA(2):1" + QString(39, '0') + "; Init_Sliders", "Amplitude2=5", "",
         6);
+    row("amplitude 1E+39, exponent", "lbl_AA(2):1E+39; Init_Sliders", "Amplitude2=5", "", 6);
     // Stored before the scroll bar refuses it; a few ticks later f t leaves the single range.
     row("frequency 3E+38", "lbl_ff(0):3" + QString(38, '0') + "; Init_Sliders", "Frequency0=3e+38",
         "", 6);
