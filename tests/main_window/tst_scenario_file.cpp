@@ -23,6 +23,7 @@ private slots:
     void zero_from_file();
     void saving_failures_data();
     void saving_failures();
+    void undefined_bytes_saved_back();
     void file_size_limit();
 };
 
@@ -179,6 +180,21 @@ void tst_scenario_file::saving_failures()
     QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: New file"));
     QCOMPARE(folder.Entries(), QStringList{QStringLiteral("old.dlv")});
     QCOMPARE(folder.Read(QStringLiteral("old.dlv")), QByteArray("an old scenario\r\n"));
+}
+
+// Bytes the Greek code page leaves undefined come back, byte for byte, when the set-up is saved.
+void tst_scenario_file::undefined_bytes_saved_back()
+{
+    Working_Folder folder;
+    const QByteArray bytes = Start_Up_With(
+        {{2, QString::fromLatin1("\"10\xD2\xFF\"")}, {8, QString::fromLatin1("\"5\xFF\xD2x\"")}});
+    QVERIFY(folder.Write(QStringLiteral("in.dlv"), bytes));
+    frm_dalvo form;
+    Message_Box_Watcher watcher;
+    Confirm_Typed(form, true, QStringLiteral("in.dlv"));
+    Confirm_Typed(form, false, QStringLiteral("out.dlv"));
+    QCOMPARE(watcher.Texts(), QStringList());
+    QCOMPARE(folder.Read(QStringLiteral("out.dlv")), bytes);
 }
 
 // A disk that fills up while saving: a child process saves under a file size limit. The old file
