@@ -306,6 +306,18 @@ void FileListBox::Fill()
     filling_ = false;
 }
 
+// A picked name stays picked: Ctrl with a click or a key, or a click beside the names, would
+// leave the list without one and so empty the name box.
+QItemSelectionModel::SelectionFlags FileListBox::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (command.testFlag(QItemSelectionModel::Deselect) ||
+        (!index.isValid() && command.testFlag(QItemSelectionModel::Clear)))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 void FileListBox::mousePressEvent(QMouseEvent *event)
 {
     const int before = ListIndex();

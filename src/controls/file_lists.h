@@ -132,6 +132,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
 
 private:
     void Fill();

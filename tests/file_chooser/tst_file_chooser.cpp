@@ -18,6 +18,8 @@ private slots:
     void directory_change_resets_name_data();
     void directory_change_resets_name();
     void unreadable_drive();
+    void picked_name_stays_data();
+    void picked_name_stays();
 };
 
 namespace {
@@ -170,6 +172,35 @@ void tst_file_chooser::unreadable_drive()
     QCOMPARE(files.fil_list->Path(), start);
     QCOMPARE(QDir::currentPath(), start);
     QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
+}
+
+void tst_file_chooser::picked_name_stays_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("on_name"); // else below the names
+    QTest::addRow("Ctrl+click on the name") << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::addRow("Ctrl+click below") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::addRow("click below") << Qt::KeyboardModifiers() << false;
+}
+
+// Once a name is picked, the list keeps one picked, and the name box and File_Name keep it.
+void tst_file_chooser::picked_name_stays()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, on_name);
+    Working_Folder folder;
+    QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
+    frm_dalvo form;
+    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, true);
+    QVERIFY(files);
+    QWidget *names = files->fil_list->viewport();
+    const QPoint a = files->fil_list->visualItemRect(files->fil_list->item(0)).center();
+    QTest::mouseClick(names, Qt::LeftButton, {}, a);
+    QTest::mouseClick(names, Qt::LeftButton, modifiers,
+                      on_name ? a : QPoint(a.x(), names->height() - 3));
+    QCOMPARE(files->fil_list->ListIndex(), 0);
+    QCOMPARE(files->txt_FName->text(), QStringLiteral("a.dlv"));
+    QCOMPARE(form.Module().File_Name, QStringLiteral("a.dlv"));
 }
 
 QTEST_MAIN(tst_file_chooser)
