@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Scenario_Test;
 
@@ -18,6 +20,7 @@ private slots:
     void directory_change_resets_name_data();
     void directory_change_resets_name();
     void unreadable_drive();
+    void names_the_list_shows();
     void picked_name_stays_data();
     void picked_name_stays();
 };
@@ -172,6 +175,29 @@ void tst_file_chooser::unreadable_drive()
     QCOMPARE(files.fil_list->Path(), start);
     QCOMPARE(QDir::currentPath(), start);
     QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
+}
+
+// The list shows the name an empty box saves (".dlv"), and leaves out a name that is not valid
+// UTF-8: shown with a replacement character, it would name another file.
+void tst_file_chooser::names_the_list_shows()
+{
+    Working_Folder folder;
+    const QByteArray raw = QFile::encodeName(folder.File({})) + "a\xff.dlv";
+    const int made = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(made >= 0);
+    ::close(made);
+    frm_dalvo form;
+    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+    QVERIFY(files);
+    QTest::mouseClick(files->txt_FName, Qt::LeftButton);
+    files->txt_FName->clear();
+    Message_Box_Watcher watcher;
+    QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
+    QCOMPARE(watcher.Texts(), QStringList());
+    QCOMPARE(folder.Read(QStringLiteral(".dlv")), Start_Up_Bytes);
+    form.cmd_Open_Click();
+    QCOMPARE(Dalvo_Files(form).fil_list->count(), 1);
+    QCOMPARE(Dalvo_Files(form).fil_list->List(0), QStringLiteral(".dlv"));
 }
 
 void tst_file_chooser::picked_name_stays_data()
