@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace Scenario_Test;
@@ -19,7 +20,9 @@ private slots:
     void name_completion();
     void directory_change_resets_name_data();
     void directory_change_resets_name();
+    void unreadable_drive_data();
     void unreadable_drive();
+    void drives_from_mount_table();
     void names_the_list_shows();
     void picked_name_stays_data();
     void picked_name_stays();
@@ -157,24 +160,61 @@ void tst_file_chooser::directory_change_resets_name()
     QVERIFY(!QFileInfo::exists(QStringLiteral("/*.dlv")));
 }
 
-// A volume that cannot be read (here: one whose mount point is gone) changes nothing.
+void tst_file_chooser::unreadable_drive_data()
+{
+    QTest::addColumn<bool>("hangs"); // else its mount point is gone
+    QTest::addRow("mount point gone") << false;
+    QTest::addRow("drive that does not answer") << true;
+}
+
+// A volume that cannot be read changes nothing, and one that does not answer gets the message
+// within the time limit. The wheel over the closed list changes no drive.
 void tst_file_chooser::unreadable_drive()
 {
+    QFETCH(bool, hangs);
     Working_Folder folder;
     QVERIFY(QDir(folder.File({})).mkpath(QStringLiteral("start")));
     const QString start = folder.File(QStringLiteral("start"));
     QVERIFY(QDir::setCurrent(start));
     frm_dalvo form;
     frm_Dalvo_Files &files = Dalvo_Files(form);
-    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(QStringLiteral("gone"))});
+    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(hangs ? "start" : "gone")});
+    if (hangs)
+        files.Drv_list->Set_Probe(
+            [](const QString &) {
+                std::this_thread::sleep_for(std::chrono::hours(1));
+                return true;
+            },
+            std::chrono::milliseconds(200));
     files.txt_FName->Set_Text(QStringLiteral("typed.dlv"));
     Message_Box_Watcher watcher;
+    const QPoint at(5, 5);
+    QWheelEvent wheel(at, files.Drv_list->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(files.Drv_list, &wheel);
+    QCOMPARE(files.Drv_list->currentIndex(), 0);
+    QCOMPARE(watcher.Texts(), QStringList());
+    QElapsedTimer clock;
+    clock.start();
     files.Drv_list->setCurrentIndex(1); // as the user picks it
     Compare_Sorry_Boxes(watcher, {Scenario::Disk_Problem});
+    QCOMPARE_LT(clock.elapsed(), 2000);
     QCOMPARE(files.dir_list->Path(), start);
     QCOMPARE(files.fil_list->Path(), start);
     QCOMPARE(QDir::currentPath(), start);
     QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
+}
+
+// The drives come from the mount table alone: the root, then real volumes, no pseudo ones.
+void tst_file_chooser::drives_from_mount_table()
+{
+    const QByteArray table = "overlay / overlay rw 0 0\nproc /proc proc rw 0 0\n"
+                             "/dev/sdb1 /media/usb\\040stick vfat rw 0 0\ntmpfs /tmp tmpfs rw 0 0\n"
+                             "tmpfs /dev/shm tmpfs rw 0 0\nsystemd-1 /home autofs rw 0 0\n"
+                             "/dev/sda2 /home ext4 rw 0 0\n//server/share /mnt/s cifs rw 0 0\n"
+                             "/dev/sda3 /var/run/x ext4 rw 0 0\nserver:/e /mnt/n nfs rw 0 0\n";
+    QCOMPARE(File_Lists::Mounted_Roots(table),
+             (QStringList{"/", "/home", "/media/usb stick", "/mnt/s", "/tmp"}));
 }
 
 // The list shows the name an empty box saves (".dlv"), and leaves out a name that is not valid
