@@ -31,6 +31,10 @@ void Place(QWidget *control, double left, double top, double width, double heigh
 
 void Set_Text_Colour(QWidget *control, quint32 colour)
 {
+    if (auto *frame = qobject_cast<Frame *>(control)) {
+        frame->Set_Caption_Colour(Colours::To_QColor(colour));
+        return;
+    }
     // Disabled text keeps the desktop's grey, so a disabled label reads as disabled.
     QPalette palette = control->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -176,6 +180,11 @@ ScrollBar::ScrollBar(const QString &name, int min, int max, int value, QWidget *
     // A tab stop whose right arrow key and wheel-up raise the value, as on a classic desktop.
     setInvertedControls(false);
     setFocusPolicy(Qt::StrongFocus);
+    // The thumb follows a drag, but the value (and so the Change handler) only moves when it is
+    // let go; arrows, clicks in the track and keys change it at once.
+    setTracking(false);
+    // Qt's menu ("Scroll here", ...) would move the bar; a classic scroll bar has none.
+    setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void ScrollBar::sliderChange(SliderChange change)
@@ -261,11 +270,21 @@ Frame::Frame(const QString &name, QWidget *parent) : QGroupBox(parent)
     setObjectName(name);
 }
 
+void Frame::Set_Caption_Colour(const QColor &colour)
+{
+    caption_colour_ = colour;
+    drawn_.Forget();
+    update();
+}
+
 void Frame::paintEvent(QPaintEvent *)
 {
     drawn_.Paint(*this, [this](QStylePainter &painter) {
         QStyleOptionGroupBox option;
         initStyleOption(&option);
+        // A disabled frame's caption keeps the desktop's grey.
+        if (caption_colour_.isValid() && isEnabled())
+            option.textColor = caption_colour_;
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
     });
 }

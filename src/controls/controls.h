@@ -183,10 +183,15 @@ class Frame : public QGroupBox
 public:
     Frame(const QString &name, QWidget *parent);
 
+    // The colour of the frame's own caption. It is kept out of the palette, which the controls
+    // inside the frame would inherit.
+    void Set_Caption_Colour(const QColor &colour);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
     Paint_Cache drawn_;
+    QColor caption_colour_;
 };

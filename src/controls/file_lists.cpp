@@ -3,13 +3,20 @@
 #include "controls/handler_guard.h"
 #include "core/dalvo_error.h"
 
+#include <QAbstractItemView>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStorageInfo>
 #include <QStyle>
+#include <QWheelEvent>
+
+#include <future>
+#include <memory>
+#include <thread>
 
 using Simulation::Dalvo_Error;
 using Simulation::Error_Code;
@@ -35,6 +42,20 @@ QString Parent_Of(const QString &path)
 QString Indent(qsizetype depth)
 {
     return QString(2 * depth, QLatin1Char(' '));
+}
+
+// A name whose bytes are not valid UTF-8 is read with a replacement character, and that text names
+// another file or none: such an entry is left out, so that nothing is opened or saved under a name
+// other than the one shown.
+QFileInfoList Named_Entries(const QFileInfoList &entries)
+{
+    QFileInfoList named;
+    for (const QFileInfo &entry : entries) {
+        if (!entry.fileName().contains(QChar::ReplacementCharacter) ||
+            QFileInfo::exists(entry.absoluteFilePath()))
+            named << entry;
+    }
+    return named;
 }
 
 } // namespace
@@ -64,6 +85,88 @@ QString Listable_Folder(const QString &path)
     if (!info.isDir() || !info.isReadable() || !info.isExecutable())
         Refuse("Path not found");
     return folder;
+}
+
+namespace {
+
+// A field of the mount table, its blanks and backslashes written as octal escapes ("\040").
+QString Mount_Field(const QByteArray &field)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QByteArray code = field.mid(i + 1, 3);
+        bool octal = field[i] == '\\' && code.size() == 3;
+        for (const char c : code)
+            octal = octal && c >= '0' && c <= '7';
+        if (octal) {
+            bytes += static_cast<char>(code.toInt(nullptr, 8));
+            i += 3;
+        } else {
+            bytes += field[i];
+        }
+    }
+    return QFile::decodeName(bytes);
+}
+
+bool Lies_Under(const QString &path, const char *folder)
+{
+    const QLatin1String top(folder);
+    return path == top || path.startsWith(top + QLatin1Char('/'));
+}
+
+} // namespace
+
+QStringList Mounted_Roots(const QByteArray &mount_table)
+{
+    QStringList roots{Root};
+    for (const QByteArray &line : mount_table.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 3)
+            continue;
+        const QByteArray &device = fields[0], &type = fields[2];
+        const QString root = QDir::cleanPath(Mount_Field(fields[1]));
+        if (!root.startsWith(Root) || root.contains(QChar::ReplacementCharacter))
+            continue;
+        if (Lies_Under(root, "/dev") || Lies_Under(root, "/proc") || Lies_Under(root, "/sys") ||
+            Lies_Under(root, "/var/run") || Lies_Under(root, "/var/lock"))
+            continue;
+        if (type == "rootfs" || type == "rpc_pipefs" ||
+            (type != "tmpfs" && !device.startsWith('/')))
+            continue;
+        roots << root;
+    }
+    roots.removeDuplicates();
+    roots.sort();
+    return roots;
+}
+
+bool Folder_Answers(const QString &folder)
+{
+    try {
+        Listable_Folder(folder);
+        return true;
+    } catch (const Dalvo_Error &) {
+        return false;
+    }
+}
+
+bool Answers_In_Time(const QString &folder, const Drive_Probe &probe,
+                     std::chrono::milliseconds limit) noexcept
+{
+    try {
+        auto answer = std::make_shared<std::promise<bool>>();
+        std::future<bool> answered = answer->get_future();
+        std::thread([answer, folder, probe] {
+            try {
+                answer->set_value(probe(folder));
+            } catch (...) {
+                answer->set_value(false);
+            }
+        }).detach();
+        return answered.wait_for(limit) == std::future_status::ready && answered.get();
+    } catch (...) {
+        return false;
+    }
 }
 
 } // namespace File_Lists
@@ -116,15 +219,9 @@ void TextBox::focusOutEvent(QFocusEvent *event)
 DriveListBox::DriveListBox(const QString &name, QWidget *parent) : QComboBox(parent)
 {
     setObjectName(name);
-    QStringList roots{Root};
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        // Some mounts are single files; only folders can be browsed.
-        if (volume.isValid() && QFileInfo(volume.rootPath()).isDir())
-            roots << QDir::cleanPath(volume.rootPath());
-    }
-    roots.removeDuplicates();
-    roots.sort();
-    List_Drives(roots);
+    // Reading the table touches no volume: a stale network mount cannot hold the window here.
+    QFile table(QStringLiteral("/proc/self/mounts"));
+    List_Drives(Mounted_Roots(table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray()));
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!filling_)
             emit Change();
@@ -155,6 +252,26 @@ void DriveListBox::List_Drives(const QStringList &roots)
         addItem(icon, root);
     setCurrentIndex(static_cast<int>(drives_.indexOf(Drive_Of(shown, drives_))));
     filling_ = false;
+}
+
+bool DriveListBox::Answers(const QString &folder) const
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool answered = Answers_In_Time(folder, probe_, limit_);
+    QGuiApplication::restoreOverrideCursor();
+    return answered;
+}
+
+void DriveListBox::Set_Probe(Drive_Probe probe, std::chrono::milliseconds limit)
+{
+    probe_ = std::move(probe);
+    limit_ = limit;
+}
+
+void DriveListBox::wheelEvent(QWheelEvent *event)
+{
+    // Only the open list scrolls; it takes the wheel itself, so this one never needs it.
+    event->ignore();
 }
 
 DirListBox::DirListBox(const QString &name, const QString &path, QWidget *parent)
@@ -191,8 +308,8 @@ void DirListBox::Fill()
     };
     for (qsizetype depth = 0; depth < chain.size(); ++depth)
         add(open, depth, depth == 0 ? chain[0] : QFileInfo(chain[depth]).fileName(), chain[depth]);
-    const QFileInfoList subfolders =
-        QDir(path_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList subfolders = Named_Entries(QDir(path_).entryInfoList(
+        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     for (const QFileInfo &folder : subfolders)
         add(closed, chain.size(), folder.fileName(), QDir::cleanPath(folder.absoluteFilePath()));
     folder_row_ = static_cast<int>(chain.size()) - 1;
@@ -296,14 +413,30 @@ QString FileListBox::List(int index) const
     return entry ? entry->text() : QString();
 }
 
-// The plain files of the folder whose names match the pattern, sorted; none selected.
+// The plain files of the folder whose names match the pattern, sorted; none selected. Names
+// starting with a dot are listed too: a name saved from an empty box is ".dlv", and a saved file
+// must be found here.
 void FileListBox::Fill()
 {
     filling_ = true;
     clear();
     const QStringList patterns = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    addItems(QDir(path_).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    for (const QFileInfo &file : Named_Entries(QDir(path_).entryInfoList(
+             patterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase)))
+        addItem(file.fileName());
     filling_ = false;
+}
+
+// A picked name stays picked: Ctrl with a click or a key, or a click beside the names, would
+// leave the list without one and so empty the name box.
+QItemSelectionModel::SelectionFlags FileListBox::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (command.testFlag(QItemSelectionModel::Deselect) ||
+        (!index.isValid() && command.testFlag(QItemSelectionModel::Clear)))
+        return QItemSelectionModel::NoUpdate;
+    return command;
 }
 
 void FileListBox::mousePressEvent(QMouseEvent *event)

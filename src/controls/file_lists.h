@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 
 // The file chooser's text box and its drive, directory and file lists. As on the main window,
 // setting a value from code raises the control's event at once, and only when the value changes;
@@ -20,6 +22,21 @@ QString Directory_On_Drive(const QString &drive, const QString &shown, const QSt
 
 // An absolute, clean path of a folder that can be listed; throws otherwise.
 QString Listable_Folder(const QString &path);
+
+// The volume roots of a mount table (as /proc/self/mounts gives it), read without touching any
+// volume: the root, then the real volumes. Pseudo file systems (a device that is no path, except
+// tmpfs) and mounts under /dev, /proc, /sys, /var/run and /var/lock are left out.
+QStringList Mounted_Roots(const QByteArray &mount_table);
+
+// Whether a folder can be listed. On a dead network mount it may not return for minutes.
+using Drive_Probe = std::function<bool(const QString &folder)>;
+bool Folder_Answers(const QString &folder);
+
+// Runs the probe on a thread of its own and waits for it at most `limit`: false when the probe
+// fails or has not answered by then. A probe that never returns is left behind on its thread,
+// so it holds neither the window nor the end of the program.
+bool Answers_In_Time(const QString &folder, const Drive_Probe &probe,
+                     std::chrono::milliseconds limit) noexcept;
 
 } // namespace File_Lists
 
@@ -50,7 +67,8 @@ class DriveListBox : public QComboBox
     Q_PROPERTY(QString Drive READ Drive WRITE Set_Drive)
 
 public:
-    // Lists the mounted volumes and shows the drive of the current directory.
+    // Lists the mounted volumes from the mount table and shows the drive of the current
+    // directory. No volume is touched until the user picks one.
     DriveListBox(const QString &name, QWidget *parent);
 
     QString Drive() const;
@@ -61,12 +79,22 @@ public:
     // Offers these volume roots instead; the drive shown stays when it is among them.
     void List_Drives(const QStringList &roots);
 
+    // Whether a folder of a picked drive answers within the time limit.
+    bool Answers(const QString &folder) const;
+    void Set_Probe(File_Lists::Drive_Probe probe, std::chrono::milliseconds limit);
+
 signals:
     void Change();
+
+protected:
+    // The wheel over the closed list would change the drive, notch by notch.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     QStringList drives_;
     bool filling_ = false;
+    File_Lists::Drive_Probe probe_ = File_Lists::Folder_Answers;
+    std::chrono::milliseconds limit_{3000};
 };
 
 class DirListBox : public QListWidget
@@ -132,6 +160,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
 
 private:
     void Fill();

@@ -9,7 +9,12 @@ int Message_Box(QWidget *parent, const QString &text, const QString &title, int 
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    // A carriage return breaks the line, as in a classic message box; a plain-text Qt label breaks
+    // lines only at line feeds, and under some styles draws a CR as a blank.
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(lines);
     switch (style & 0xF0) {
     case Stop_Icon:
         box.setIcon(QMessageBox::Critical);

@@ -13,8 +13,9 @@ QString Number_Text(double value);
 QString Number_Text(int value);
 
 // The number at the start of a caption, after leading blanks; 0 when the text does not start with
-// one. Only decimal digits with an optional sign and point are read, so "inf", "nan" and "0x10"
-// never read as infinity, NaN or hexadecimal. Always finite.
+// one. Only decimal digits with an optional sign, point and exponent ("1E+07", "1.5e2", "1D3")
+// are read, so "inf", "nan" and "0x10" never read as infinity, NaN or hexadecimal. Always finite:
+// a number too large for a double reads as the largest one.
 double Numeric_Reading(QStringView caption);
 
 } // namespace Simulation

@@ -1,9 +1,11 @@
 #include "core/scenario_fields.h"
 
+#include <QHash>
 #include <QIODevice>
-#include <QStringEncoder>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace Scenario {
@@ -60,6 +62,33 @@ std::optional<qint16> Parse_Integer(QByteArrayView text)
     if (value < -32768 || value > 32767)
         return std::nullopt;
     return static_cast<qint16>(value);
+}
+
+// The code page one byte to one character and back. The bytes it leaves undefined (0xD2 and 0xFF
+// among them) stand for private-use characters, U+F800 plus the byte, so that every byte of a
+// loaded caption is saved back as it was.
+struct Code_Page_Table
+{
+    std::array<char16_t, 256> character{};
+    QHash<char16_t, char> byte;
+};
+
+const Code_Page_Table *Greek_Table()
+{
+    static const std::optional<Code_Page_Table> table = []() -> std::optional<Code_Page_Table> {
+        if (!QStringDecoder(Code_Page).isValid())
+            return std::nullopt;
+        Code_Page_Table made;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString decoded = QStringDecoder(Code_Page).decode(QByteArrayView(&byte, 1));
+            const bool defined = decoded.size() == 1 && decoded[0] != QChar::ReplacementCharacter;
+            made.character[b] = defined ? decoded[0].unicode() : static_cast<char16_t>(0xF800 + b);
+            made.byte.insert(made.character[b], byte);
+        }
+        return made;
+    }();
+    return table ? &*table : nullptr;
 }
 
 } // namespace
@@ -161,9 +190,13 @@ bool Field_Reader::Read_Text(QString &into)
     QByteArray field;
     if (!Next_Field(field))
         return false;
-    if (!decoder_.isValid())
+    const Code_Page_Table *table = Greek_Table();
+    if (!table)
         return Fail(QStringLiteral("The %1 code page is not available").arg(Code_Page));
-    into = decoder_.decode(field);
+    QString text(field.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < field.size(); ++i)
+        text[i] = QChar(table->character[static_cast<uchar>(field[i])]);
+    into = text;
     return true;
 }
 
@@ -183,14 +216,18 @@ bool Field_Reader::Read_Integer(qint16 &into)
 
 QByteArray Text_Field(const QString &text)
 {
-    QStringEncoder encoder(Code_Page);
-    if (!encoder.isValid())
+    const Code_Page_Table *table = Greek_Table();
+    if (!table)
         return {};
-    const QByteArray bytes = encoder.encode(text);
-    // The encoder flags characters it has no byte for, but drops a trailing lone surrogate
-    // silently; decoding back catches that too.
-    if (encoder.hasError() || QStringDecoder(Code_Page).decode(bytes) != text)
-        return {};
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    // A character without a byte, a lone surrogate among them, makes no line.
+    for (const QChar c : text) {
+        const auto found = table->byte.constFind(c.unicode());
+        if (found == table->byte.cend())
+            return {};
+        bytes += *found;
+    }
     return '"' + bytes + "\"\r\n";
 }
 

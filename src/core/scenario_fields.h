@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
 
 class QIODevice;
 
@@ -40,7 +39,6 @@ private:
     bool Fail(const QString &why);
 
     QIODevice *device_;
-    QStringDecoder decoder_{Code_Page};
     QByteArray chunk_;
     qsizetype next_ = 0;
     qint64 total_ = 0;

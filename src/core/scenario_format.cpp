@@ -1,7 +1,10 @@
 #include "core/scenario_format.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <unistd.h>
 
 namespace Scenario {
 
@@ -101,6 +104,36 @@ bool Write_Set_Up(QIODevice *device, const Set_Up &set_up, QString *why)
     return written || Fail(why, out.errorString());
 }
 
+namespace {
+
+// Writes the file over its old bytes, for a folder that takes no new file beside it. The old bytes
+// are kept first and put back when any part of the write fails, so that a failed save leaves
+// the file as it was. The file stays the same file: same owner, same hard links.
+bool Save_In_Place(const QString &path, const QByteArray &bytes, QString *why)
+{
+    QFile file(path);
+    // Unbuffered, so that a short write shows in the write itself.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return Fail(why, file.errorString());
+    if (file.size() > Max_File_Bytes)
+        return Fail(why, QStringLiteral("\"%1\" is too large for a scenario file").arg(path));
+    const QByteArray old = file.readAll();
+    if (old.size() != file.size())
+        return Fail(why, file.errorString());
+    const auto written = [&file](const QByteArray &data) {
+        return file.seek(0) && file.write(data) == data.size() && file.resize(data.size()) &&
+               ::fsync(file.handle()) == 0;
+    };
+    if (written(bytes))
+        return true;
+    const QString reason = file.errorString();
+    if (!written(old))
+        return Fail(why, QStringLiteral("%1; the old file could not be put back").arg(reason));
+    return Fail(why, reason);
+}
+
+} // namespace
+
 bool Save_Set_Up(const QString &path, const Set_Up &set_up, QString *why)
 {
     if (Names_No_File(path))
@@ -108,19 +141,26 @@ bool Save_Set_Up(const QString &path, const Set_Up &set_up, QString *why)
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         return Fail(why, QStringLiteral("\"%1\" is not a plain file").arg(path));
+    // The whole file first: a set-up that cannot be written touches no file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Write_Set_Up(&buffer, set_up, why))
+        return false;
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        // A folder the user may not write (a class's shared folder) can still hold a file he may.
+        if (target.isFile() && !QFileInfo(target.absolutePath()).isWritable())
+            return Save_In_Place(path, bytes, why);
         return Fail(why, file.errorString());
-    if (!Write_Set_Up(&file, set_up, why)) {
-        file.cancelWriting();
-        return false;
     }
-    // The fields sit in the device's buffer until here. A write that takes only part of them is
-    // reported by flush() alone: commit() would go on and put a cut-off file in place.
-    if (!file.flush()) {
+    // A write that takes only part of the bytes is reported by write() and flush() alone:
+    // commit() would go on and put a cut-off file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return Fail(why, file.errorString());
+        return Fail(why, reason);
     }
     return file.commit() || Fail(why, file.errorString());
 }

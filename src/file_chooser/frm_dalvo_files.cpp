@@ -158,7 +158,13 @@ void frm_Dalvo_Files::Drv_list_Change()
         Trap(this, Disk_Problem, [this] {
             const QString drive = Drv_list->Drive();
             const QStringList &drives = Drv_list->Drives();
-            dir_list->Set_Path(File_Lists::Directory_On_Drive(drive, dir_list->Path(), drives));
+            const QString folder = File_Lists::Directory_On_Drive(drive, dir_list->Path(), drives);
+            // A drive that does not answer in time gets the message instead of the window
+            // waiting for it.
+            if (!Drv_list->Answers(folder))
+                throw Simulation::Dalvo_Error(Simulation::Error_Code::Invalid_Property_Value,
+                                              QStringLiteral("Device unavailable"));
+            dir_list->Set_Path(folder);
             if (File_Lists::Drive_Of(QDir::currentPath(), drives) != drive &&
                 !QDir::setCurrent(drive))
                 throw Simulation::Dalvo_Error(Simulation::Error_Code::Invalid_Property_Value,

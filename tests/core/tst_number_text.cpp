@@ -66,6 +66,14 @@ void tst_number_text::reading_data()
     QTest::newRow("empty") << QString() << 0.0;
     QTest::newRow("abc") << QStringLiteral("abc") << 0.0;
     QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << DBL_MAX;
+    QTest::newRow("exponent E+07") << QStringLiteral(" 1E+07") << 1e7;
+    QTest::newRow("exponent e2") << QStringLiteral("1.5e2x") << 150.0;
+    QTest::newRow("exponent D3") << QStringLiteral("1D3") << 1000.0;
+    QTest::newRow("exponent -1") << QStringLiteral("-2.5e-1") << -0.25;
+    QTest::newRow("exponent without digits") << QStringLiteral("2E+") << 2.0;
+    QTest::newRow("exponent beyond doubles") << QStringLiteral("1E400") << DBL_MAX;
+    QTest::newRow("exponent below doubles") << QStringLiteral(".01E-399") << 0.0;
+    QTest::newRow("single written, read back") << Number_Text(12345678.f) << 12345680.0;
 }
 
 void tst_number_text::reading()

@@ -3,6 +3,9 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace Scenario_Test;
 
@@ -17,7 +20,12 @@ private slots:
     void name_completion();
     void directory_change_resets_name_data();
     void directory_change_resets_name();
+    void unreadable_drive_data();
     void unreadable_drive();
+    void drives_from_mount_table();
+    void names_the_list_shows();
+    void picked_name_stays_data();
+    void picked_name_stays();
 };
 
 namespace {
@@ -152,24 +160,113 @@ void tst_file_chooser::directory_change_resets_name()
     QVERIFY(!QFileInfo::exists(QStringLiteral("/*.dlv")));
 }
 
-// A volume that cannot be read (here: one whose mount point is gone) changes nothing.
+void tst_file_chooser::unreadable_drive_data()
+{
+    QTest::addColumn<bool>("hangs"); // else its mount point is gone
+    QTest::addRow("mount point gone") << false;
+    QTest::addRow("drive that does not answer") << true;
+}
+
+// A volume that cannot be read changes nothing, and one that does not answer gets the message
+// within the time limit. The wheel over the closed list changes no drive.
 void tst_file_chooser::unreadable_drive()
 {
+    QFETCH(bool, hangs);
     Working_Folder folder;
     QVERIFY(QDir(folder.File({})).mkpath(QStringLiteral("start")));
     const QString start = folder.File(QStringLiteral("start"));
     QVERIFY(QDir::setCurrent(start));
     frm_dalvo form;
     frm_Dalvo_Files &files = Dalvo_Files(form);
-    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(QStringLiteral("gone"))});
+    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(hangs ? "start" : "gone")});
+    if (hangs)
+        files.Drv_list->Set_Probe(
+            [](const QString &) {
+                std::this_thread::sleep_for(std::chrono::hours(1));
+                return true;
+            },
+            std::chrono::milliseconds(200));
     files.txt_FName->Set_Text(QStringLiteral("typed.dlv"));
     Message_Box_Watcher watcher;
+    const QPoint at(5, 5);
+    QWheelEvent wheel(at, files.Drv_list->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(files.Drv_list, &wheel);
+    QCOMPARE(files.Drv_list->currentIndex(), 0);
+    QCOMPARE(watcher.Texts(), QStringList());
+    QElapsedTimer clock;
+    clock.start();
     files.Drv_list->setCurrentIndex(1); // as the user picks it
     Compare_Sorry_Boxes(watcher, {Scenario::Disk_Problem});
+    QCOMPARE_LT(clock.elapsed(), 2000);
     QCOMPARE(files.dir_list->Path(), start);
     QCOMPARE(files.fil_list->Path(), start);
     QCOMPARE(QDir::currentPath(), start);
     QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
+}
+
+// The drives come from the mount table alone: the root, then real volumes, no pseudo ones.
+void tst_file_chooser::drives_from_mount_table()
+{
+    const QByteArray table = "overlay / overlay rw 0 0\nproc /proc proc rw 0 0\n"
+                             "/dev/sdb1 /media/usb\\040stick vfat rw 0 0\ntmpfs /tmp tmpfs rw 0 0\n"
+                             "tmpfs /dev/shm tmpfs rw 0 0\nsystemd-1 /home autofs rw 0 0\n"
+                             "/dev/sda2 /home ext4 rw 0 0\n//server/share /mnt/s cifs rw 0 0\n"
+                             "/dev/sda3 /var/run/x ext4 rw 0 0\nserver:/e /mnt/n nfs rw 0 0\n";
+    QCOMPARE(File_Lists::Mounted_Roots(table),
+             (QStringList{"/", "/home", "/media/usb stick", "/mnt/s", "/tmp"}));
+}
+
+// The list shows the name an empty box saves (".dlv"), and leaves out a name that is not valid
+// UTF-8: shown with a replacement character, it would name another file.
+void tst_file_chooser::names_the_list_shows()
+{
+    Working_Folder folder;
+    const QByteArray raw = QFile::encodeName(folder.File({})) + "a\xff.dlv";
+    const int made = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(made >= 0);
+    ::close(made);
+    frm_dalvo form;
+    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+    QVERIFY(files);
+    QTest::mouseClick(files->txt_FName, Qt::LeftButton);
+    files->txt_FName->clear();
+    Message_Box_Watcher watcher;
+    QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
+    QCOMPARE(watcher.Texts(), QStringList());
+    QCOMPARE(folder.Read(QStringLiteral(".dlv")), Start_Up_Bytes);
+    form.cmd_Open_Click();
+    QCOMPARE(Dalvo_Files(form).fil_list->count(), 1);
+    QCOMPARE(Dalvo_Files(form).fil_list->List(0), QStringLiteral(".dlv"));
+}
+
+void tst_file_chooser::picked_name_stays_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("on_name"); // else below the names
+    QTest::addRow("Ctrl+click on the name") << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::addRow("Ctrl+click below") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::addRow("click below") << Qt::KeyboardModifiers() << false;
+}
+
+// Once a name is picked, the list keeps one picked, and the name box and File_Name keep it.
+void tst_file_chooser::picked_name_stays()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, on_name);
+    Working_Folder folder;
+    QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
+    frm_dalvo form;
+    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, true);
+    QVERIFY(files);
+    QWidget *names = files->fil_list->viewport();
+    const QPoint a = files->fil_list->visualItemRect(files->fil_list->item(0)).center();
+    QTest::mouseClick(names, Qt::LeftButton, {}, a);
+    QTest::mouseClick(names, Qt::LeftButton, modifiers,
+                      on_name ? a : QPoint(a.x(), names->height() - 3));
+    QCOMPARE(files->fil_list->ListIndex(), 0);
+    QCOMPARE(files->txt_FName->text(), QStringLiteral("a.dlv"));
+    QCOMPARE(form.Module().File_Name, QStringLiteral("a.dlv"));
 }
 
 QTEST_MAIN(tst_file_chooser)

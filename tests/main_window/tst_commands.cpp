@@ -81,8 +81,8 @@ void tst_commands::message_boxes_data()
                          QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel};
     const Seen_Box problem{"Sorry ...", exact("Printint problem"), QMessageBox::Critical,
                            QMessageBox::Ok};
-    // A description, a carriage return, a contact line set in by 19 blanks; no address.
-    const Seen_Box about{"e-mail", R"(\S[^\r\n@]*\r {19}\S[^\r\n@]*)", QMessageBox::Information,
+    // A description, a line break, a contact line set in by 19 blanks; no address.
+    const Seen_Box about{"e-mail", R"(\S[^\r\n@]*\n {19}\S[^\r\n@]*)", QMessageBox::Information,
                          QMessageBox::Ok};
     const Seen_Box exit{"Exit Dalvo.exe", exact("Quiting Dalvo.exe?"), QMessageBox::Question,
                         QMessageBox::Ok | QMessageBox::Cancel};

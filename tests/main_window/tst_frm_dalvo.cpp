@@ -144,6 +144,8 @@ private slots:
     void zero_frequency_and_the_speed();
     void keys_move_scroll_bars();
     void names_and_tooltips();
+    void frame_colour_is_its_own();
+    void scroll_bar_drag_and_right_click();
 };
 
 void tst_frm_dalvo::start_up()
@@ -241,6 +243,10 @@ void tst_frm_dalvo::parameters_data()
     }) << QList<Property>{} << QList<Held>{} << QStringList{} << 6;
     QTest::newRow("amplitude 1E+39") << Steps([](frm_dalvo &f) {
         f.lbl_AA[2]->Set_Caption("1" + QString(39, '0'));
+        Dalvo_module::Init_Sliders(f);
+    }) << QList<Property>{} << QList<Held>{{Amplitude, 2, 5}} << QStringList{} << 6;
+    QTest::newRow("amplitude 1E+39, exponent") << Steps([](frm_dalvo &f) {
+        f.lbl_AA[2]->Set_Caption("1E+39");
         Dalvo_module::Init_Sliders(f);
     }) << QList<Property>{} << QList<Held>{{Amplitude, 2, 5}} << QStringList{} << 6;
     // Stored before the scroll bar refuses it; a few ticks later f t leaves the single range.
@@ -420,6 +426,64 @@ void tst_frm_dalvo::names_and_tooltips()
     QCOMPARE(tips.join(", "), "Άνοιγμα σεναρίου, Αποθήκευση σεναρίου, Εκτύπωση του παραθύρου, "
                               "Πληροφορίες για το Dalvo, Έναρξη (F5), "
                               "Ως το επόμενο δευτερόλεπτο (F6), Επαναφορά στο t = 0 (F7)");
+}
+
+// The labels and scroll bars inside a coloured frame keep the window's text colour; only the
+// value labels have colours of their own.
+void tst_frm_dalvo::frame_colour_is_its_own()
+{
+    frm_dalvo form;
+    const QColor text = form.palette().color(QPalette::Active, QPalette::WindowText);
+    for (int i = 0; i < 4; ++i) {
+        const auto controls = form.Wave_Attr(i);
+        for (QWidget *control : controls) {
+            const bool value = control == form.lbl_ff[i] || control == form.lbl_AA[i];
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+                QVERIFY2((control->palette().color(QPalette::Active, role) != text) == value,
+                         qPrintable(control->objectName()));
+        }
+    }
+}
+
+// A drag moves the thumb but raises Change only when it is let go; a right click opens no menu
+// and moves nothing.
+void tst_frm_dalvo::scroll_bar_drag_and_right_click()
+{
+    frm_dalvo form;
+    ScrollBar *bar = form.hsc_A[0];
+    QSignalSpy changes(bar, &QScrollBar::valueChanged);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    const QPoint thumb =
+        bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+            .center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(bar, thumb + QPoint(20, 0));
+    QVERIFY(bar->sliderPosition() > 5);
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(form.lbl_AA[0]->Caption(), "5");
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(20, 0));
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(bar->value()));
+
+    bool menu = false;
+    QTimer::singleShot(0, bar, [&menu] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            menu = true;
+            popup->close();
+        }
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, thumb, bar->mapToGlobal(thumb));
+    QApplication::sendEvent(bar, &click);
+    QCoreApplication::processEvents();
+    QVERIFY(!menu);
+    QCOMPARE(changes.size(), 1);
 }
 
 QTEST_MAIN(tst_frm_dalvo)
