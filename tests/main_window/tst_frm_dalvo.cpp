@@ -1,6 +1,7 @@
 #include "support/window_test_support.h"
 
 #include "core/dalvo_error.h"
+#include "core/number_text.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
@@ -37,55 +38,6 @@ struct Held
     float value;
 };
 
-// Where the balls of a row should be after the ticks.
-enum class Where
-{
-    Parked,  // twice the panel's height away, out of sight
-    Moved,   // not parked
-    Hidden,  // not visible
-    Near,    // at `value`, to 3 decimals
-    Same_As, // at the same Top as the ball of row `other`
-    Sum,     // at the sum of its panel's two component balls
-};
-
-struct Balls_At
-{
-    const char *row;
-    int first, last;
-    Where place;
-    float value = 0;
-    const char *other = "";
-};
-
-Shape *Ball(frm_dalvo &form, const QString &row, int i)
-{
-    return form.findChild<Shape *>(QStringLiteral("%1(%2)").arg(row).arg(i));
-}
-
-QString Check(frm_dalvo &form, const Balls_At &b)
-{
-    for (int i = b.first; i <= b.last; ++i) {
-        const Shape *shape = Ball(form, b.row, i);
-        const auto *panel = static_cast<const PictureBox *>(shape->parent());
-        const double y = shape->Top(), border = 2 * PictureBox::Border;
-        const bool parked = std::fabs(y - 2 * panel->ScaleHeight()) < 1e-3 &&
-                            !shape->Box().intersects(
-                                QRectF(0, 0, panel->Width() - border, panel->Height() - border));
-        const QString row = QLatin1String(b.row);
-        const bool holds =
-            b.place == Where::Parked    ? parked
-            : b.place == Where::Moved   ? !parked
-            : b.place == Where::Hidden  ? !shape->Visible()
-            : b.place == Where::Near    ? std::fabs(y - b.value) < 5e-4
-            : b.place == Where::Same_As ? std::fabs(y - Ball(form, b.other, i)->Top()) <= 1e-5
-                                        : std::fabs(y - Ball(form, row + "1", i)->Top() -
-                                                    Ball(form, row + "2", i)->Top()) <= 1e-4;
-        if (!holds)
-            return QStringLiteral("%1(%2) is at %3").arg(row).arg(i).arg(y);
-    }
-    return {};
-}
-
 float Value_Of(frm_dalvo &form, const Held &held)
 {
     const auto i = static_cast<std::size_t>(held.wave);
@@ -108,26 +60,11 @@ void Compare(frm_dalvo &form, const QList<Property> &properties, const QList<Hel
         QCOMPARE(QString::number(Value_Of(form, h), 'g', 7), QString::number(h.value, 'g', 7));
 }
 
-// The timer's handler n times; before the last tick the resultant balls are moved away from
-// rest, to see that the last tick sets every one of them.
-Steps Ticks_To(int n, Steps before = [](frm_dalvo &) {})
-{
-    return [n, before](frm_dalvo &form) {
-        before(form);
-        Ticks(form, n - 1);
-        for (const auto *row : {&form.Shape1, &form.Shape2})
-            for (Shape *ball : *row)
-                ball->Set_Top(3);
-        form.Timer1_Timer();
-    };
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Steps)
 Q_DECLARE_METATYPE(QList<Property>)
 Q_DECLARE_METATYPE(QList<Held>)
-Q_DECLARE_METATYPE(QList<Balls_At>)
 
 // The main window through its controls and handlers. Each test function makes its own window.
 class tst_frm_dalvo : public QObject
@@ -286,77 +223,78 @@ void tst_frm_dalvo::parameters()
 
 void tst_frm_dalvo::ticks_data()
 {
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QString>("time"); // lbl_time: the time of the next tick
-    QTest::addColumn<QList<Balls_At>>("balls");
-    using enum Where;
-    const auto box = [](int wave, int value) {
-        return [wave, value](frm_dalvo &f) { f.chk_wave(wave)->Set_Value(value); };
-    };
-    // The ticks at t = 0, 0.04, 0.96, 1 and 3.
-    QTest::newRow("t 0") << Ticks_To(1) << " .04"
-                         << QList<Balls_At>{{"Shape11", 0, 50, Parked},
-                                            {"Shape22", 0, 50, Parked},
-                                            {"Shape1", 0, 50, Near, 0},
-                                            {"Shape2", 0, 50, Near, 0}};
-    QTest::newRow("t 0.04") << Ticks_To(2) << " .08"
-                            << QList<Balls_At>{{"Shape11", 0, 0, Near, 1.2428f},
-                                               {"Shape11", 1, 50, Parked},
-                                               {"Shape1", 0, 0, Same_As, 0, "Shape11"},
-                                               {"Shape1", 1, 50, Near, 0},
-                                               {"Shape21", 0, 0, Near, 1.2428f},
-                                               {"Shape2", 0, 0, Same_As, 0, "Shape21"}};
-    QTest::newRow("t 0.96, hidden row")
-        << Ticks_To(25, [](frm_dalvo &f) { f.chk_balls[0]->Set_Value(0); }) << " 1"
-        << QList<Balls_At>{{"Shape11", 0, 50, Hidden},
-                           {"Shape11", 0, 0, Near, -1.258f},
-                           {"Shape11", 10, 50, Parked}};
-    QTest::newRow("t 1, panel 2 unticked")
-        << Ticks_To(26, box(2, 0)) << " 1.04"
-        << QList<Balls_At>{{"Shape11", 0, 0, Near, -0.016f}, {"Shape11", 5, 5, Near, 0.008f},
-                           {"Shape11", 0, 9, Moved},         {"Shape11", 10, 50, Parked},
-                           {"Shape1", 0, 9, Same_As, 0, "Shape11"},
-                           {"Shape1", 10, 50, Near, 0},      {"Shape2", 0, 50, Near, 0},
-                           {"Shape21", 0, 50, Parked}};
+    QTest::addColumn<QList<int>>("boxes"); // the values of chk_wave1 .. chk_wave4
+    QTest::addColumn<int>("hidden");       // the component row hidden by its chk_balls, or -1
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("refresh"); // Refresh_All after the ticks
+    QTest::newRow("t 0") << QList<int>{1, 0, 1, 0} << -1 << 1 << false;
+    QTest::newRow("t 0.04") << QList<int>{1, 0, 1, 0} << -1 << 2 << false;
+    QTest::newRow("t 0.96, hidden row") << QList<int>{1, 0, 1, 0} << 0 << 25 << false;
+    QTest::newRow("t 1, panel 2 unticked") << QList<int>{1, 0, 0, 0} << -1 << 26 << false;
     // A greyed box ticks its wave too; wave 1 comes in from the right.
-    QTest::newRow("t 1, wave 1 greyed") << Ticks_To(26, box(1, 2)) << " 1.04"
-                                        << QList<Balls_At>{{"Shape12", 50, 50, Near, -0.016f},
-                                                           {"Shape12", 41, 50, Moved},
-                                                           {"Shape12", 0, 40, Parked},
-                                                           {"Shape1", 41, 50, Same_As, 0, "Shape12"}};
-    QTest::newRow("t 3, waves 0 and 1") << Ticks_To(76, box(1, 1)) << " 3.04"
-                                        << QList<Balls_At>{{"Shape11", 30, 50, Parked},
-                                                           {"Shape12", 0, 20, Parked},
-                                                           {"Shape1", 21, 29, Sum},
-                                                           {"Shape1", 0, 20, Same_As, 0, "Shape11"},
-                                                           {"Shape1", 30, 50, Same_As, 0, "Shape12"}};
-    // The time display starts again; every component ball is out of sight.
-    QTest::newRow("rest after a refresh") << Steps([](frm_dalvo &f) {
-        f.chk_wave2->Set_Value(1);
-        f.chk_wave4->Set_Value(1);
-        Ticks(f, 30);
-        Dalvo_module::Refresh_All(f);
-    }) << "0.00" << QList<Balls_At>{{"Shape11", 0, 50, Parked}, {"Shape12", 0, 50, Parked},
-                                    {"Shape21", 0, 50, Parked}, {"Shape22", 0, 50, Parked},
-                                    {"Shape1", 0, 50, Near, 0}, {"Shape2", 0, 50, Near, 0}};
+    QTest::newRow("t 1, wave 1 greyed") << QList<int>{1, 2, 1, 0} << -1 << 26 << false;
+    QTest::newRow("t 3, waves 0 and 1") << QList<int>{1, 1, 1, 0} << 3 << 76 << false;
+    QTest::newRow("t 2.4, all waves") << QList<int>{1, 1, 1, 1} << 2 << 61 << false;
+    QTest::newRow("rest after a refresh") << QList<int>{1, 1, 1, 1} << -1 << 30 << true;
 }
 
+// Every ball stands where the core's tick for the same waves and time puts it: a component ball
+// its wave has reached at its displacement, the others parked out of sight, the resultant rows at
+// the sums, hidden rows moved all the same. The last tick sets every resultant ball.
 void tst_frm_dalvo::ticks()
 {
-    QFETCH(Steps, steps);
-    QFETCH(QString, time);
-    QFETCH(QList<Balls_At>, balls);
+    QFETCH(QList<int>, boxes);
+    QFETCH(int, hidden);
+    QFETCH(int, ticks);
+    QFETCH(bool, refresh);
     frm_dalvo form;
-    steps(form);
-    QCOMPARE(form.lbl_time->Caption(), time);
-    for (const Balls_At &b : balls)
-        QCOMPARE(Check(form, b), QString());
+    for (int wave = 0; wave < 4; ++wave)
+        form.chk_wave(wave)->Set_Value(boxes[wave]);
+    if (hidden >= 0)
+        form.chk_balls[hidden]->Set_Value(0);
+    Ticks(form, ticks - 1);
+    for (const auto *row : {&form.Shape1, &form.Shape2})
+        for (Shape *ball : *row)
+            ball->Set_Top(3);
+    form.Timer1_Timer();
+    if (refresh)
+        Dalvo_module::Refresh_All(form);
+    QCOMPARE(form.lbl_time->Caption(),
+             refresh ? "0.00" : Simulation::Number_Text(form.Elapsed_Time()));
+
+    const Dalvo_module::Module_State &m = form.Module();
+    std::array<Simulation::Wave, 4> waves;
+    std::array<bool, 4> ticked;
+    for (std::size_t i = 0; i < 4; ++i) {
+        waves[i] = {m.Frequency[i], m.Wavelength[i], m.Amplitude[i]};
+        ticked[i] = boxes[static_cast<qsizetype>(i)] != 0;
+    }
+    Simulation::Elapsed_Clock last_tick;
+    for (int k = 1; k < ticks; ++k)
+        last_tick.Advance();
+    Simulation::Tick_Positions expected;
+    Simulation::Compute_Tick(waves, ticked, last_tick.Seconds(), expected);
+    const std::array component = {&form.Shape11, &form.Shape12, &form.Shape21, &form.Shape22};
+    const std::array<PictureBox *, 2> panels = {form.Picture1, form.Picture2};
+    for (int a = 0; a < frm_dalvo::Balls; ++a) {
+        for (int wave = 0; wave < 4; ++wave) {
+            const Shape *ball = (*component[wave])[a];
+            const bool moved = expected.Moved[wave][a] && !refresh;
+            QCOMPARE(ball->Top(), moved ? expected.Component[wave][a]
+                                        : 2 * panels[wave / 2]->ScaleHeight());
+            QCOMPARE(ball->Visible(), wave != hidden);
+        }
+        for (int panel = 0; panel < 2; ++panel)
+            QCOMPARE((panel ? form.Shape2 : form.Shape1)[a]->Top(),
+                     refresh ? 0.0f : expected.Resultant[a][panel]);
+    }
     // The time is held in whole hundredths: exactly the single nearest to k / 100.
     const float t = form.Elapsed_Time();
     QVERIFY(t == static_cast<float>(qRound(t * 100) / 100.0));
     // At rest the last ball of a row ends at the panel's right edge.
     for (const Shape *last : {form.Shape1[50], form.Shape2[50]})
-        QVERIFY(std::fabs(last->Left() + last->Width() - form.Picture1->ScaleWidth()) < 0.02);
+        QVERIFY(!refresh ||
+                std::fabs(last->Left() + last->Width() - form.Picture1->ScaleWidth()) < 0.02);
 }
 
 // With a frequency caption of 0 the amplitude handler fails; called as a slot or by the user's
