@@ -1,5 +1,8 @@
 #include "controls/message_box.h"
 
+#include "controls/controls.h"
+
+#include <QApplication>
 #include <QMessageBox>
 
 namespace Message_Boxes {
@@ -10,6 +13,12 @@ int Message_Box(QWidget *parent, const QString &text, const QString &title, int 
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // The box reads as large as the window it speaks for.
+    if (const double zoom = Zoom_Of(parent); zoom != 1.0) {
+        QFont font = QApplication::font(&box);
+        font.setPointSizeF(font.pointSizeF() * zoom);
+        box.setFont(font);
+    }
     switch (style & 0xF0) {
     case Stop_Icon:
         box.setIcon(QMessageBox::Critical);

@@ -11,6 +11,7 @@ frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
 {
     Build_Controls();
     Connect_Handlers();
+    Add_Zoom_Keys();
     setWindowTitle(QStringLiteral("Dalvo: New file"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
