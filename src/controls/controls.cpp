@@ -19,11 +19,13 @@ using Simulation::Error_Code;
 namespace {
 
 // What a widget keeps for its zoom: a control its twips, a window its client size in twips, its
-// zoom and the origin of its controls; a control with a font of its own the font's size at 100 %.
+// zoom, the origin of its controls and whether lines are drawn at their finest; a control with a
+// font of its own the font's size at 100 %.
 constexpr char Twips_Key[] = "dalvo_twips";
 constexpr char Client_Key[] = "dalvo_client_twips";
 constexpr char Zoom_Key[] = "dalvo_zoom";
 constexpr char Origin_Key[] = "dalvo_origin";
+constexpr char Fine_Lines_Key[] = "dalvo_fine_lines";
 constexpr char Points_Key[] = "dalvo_points";
 
 // A picture that remembers its vector source, so that it can be drawn afresh at any size.
@@ -173,8 +175,39 @@ void Apply_Zoom(QWidget &window, double zoom, QPoint origin)
     }
 }
 
+QImage Render_At_Zoom(QWidget &window, double zoom)
+{
+    // The window's own size stays, so the desktop sees no change; its controls are laid out at
+    // the zoom for the time of the drawing and put back before any of them is painted again.
+    struct Restore
+    {
+        QWidget &window;
+        double zoom;
+        QPoint origin;
+        ~Restore()
+        {
+            window.setProperty(Fine_Lines_Key, QVariant());
+            Apply_Zoom(window, zoom, origin);
+        }
+    } restore{window, Zoom_Of(&window), window.property(Origin_Key).toPoint()};
+    window.setProperty(Fine_Lines_Key, true);
+    Apply_Zoom(window, zoom);
+    QImage image(Client_Size(window, zoom), QImage::Format_ARGB32_Premultiplied);
+    image.fill(window.palette().color(window.backgroundRole()));
+    QPainter painter(&image);
+    for (QObject *child : window.children()) {
+        auto *control = qobject_cast<QWidget *>(child);
+        if (control && !control->isWindow() && control->isVisibleTo(&window))
+            control->render(&painter, control->pos());
+    }
+    painter.end();
+    return image;
+}
+
 double Line_Width(const QWidget *control)
 {
+    if (!control || control->window()->property(Fine_Lines_Key).toBool())
+        return 1.0;
     return std::max(1.0, std::round(Zoom_Of(control)));
 }
 

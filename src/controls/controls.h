@@ -37,7 +37,12 @@ double Zoom_Of(const QWidget *control);
 // by `origin` (pixels), which centres them on a window larger than its client area; the window's
 // own size is left to the caller.
 void Apply_Zoom(QWidget &window, double zoom, QPoint origin = QPoint());
-// The width of a panel's line at the window's zoom: whole pixels, growing with the zoom.
+// The window's client area drawn at a zoom into an image, as Render_Client_Area at that zoom, while
+// the window keeps its size and its look on the screen. Lines drawn with Line_Width are one pixel
+// wide in it, the finest the image can hold (printing).
+QImage Render_At_Zoom(QWidget &window, double zoom);
+// The width of a panel's line at the window's zoom: it grows with the zoom, except in a
+// Render_At_Zoom image.
 double Line_Width(const QWidget *control);
 
 void Set_Text_Colour(QWidget *control, quint32 colour);
