@@ -81,10 +81,16 @@ void frm_dalvo::Set_Presenting(bool on)
     double zoom = std::min(double(whole.width()) / client.width(),
                            double(whole.height()) / client.height());
     // Rounded edges can reach one pixel further than the factor says.
-    while (zoom > 0.1 && !QRect(QPoint(), whole.size()).contains(QRect(QPoint(), Client_Size(*this, zoom))))
+    const auto fits = [&](double z) {
+        const QSize size = Client_Size(*this, z);
+        return size.width() <= whole.width() && size.height() <= whole.height();
+    };
+    while (zoom > 0.1 && !fits(zoom))
         zoom -= 0.001;
     const QSize shown = Client_Size(*this, zoom);
+    // Placed on the screen as well, for a desktop without a window manager to do it.
     setFixedSize(whole.size());
+    move(whole.topLeft());
     Apply_Zoom(*this, zoom,
                QPoint((whole.width() - shown.width()) / 2, (whole.height() - shown.height()) / 2));
     showFullScreen();
