@@ -5,6 +5,8 @@
 #include "controls/twips.h"
 #include "core/dalvo_error.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyle>
@@ -27,6 +29,7 @@ constexpr char Zoom_Key[] = "dalvo_zoom";
 constexpr char Origin_Key[] = "dalvo_origin";
 constexpr char Fine_Lines_Key[] = "dalvo_fine_lines";
 constexpr char Points_Key[] = "dalvo_points";
+constexpr char Icon_Key[] = "dalvo_icon_size";
 
 // A picture that remembers its vector source, so that it can be drawn afresh at any size.
 class Drawn_Picture : public QPixmap
@@ -54,8 +57,8 @@ QPixmap Draw_Svg(const QString &resource, QSize pixels)
 
 QRect Placed(const QWidget &control, const QRectF &twips)
 {
-    QRect rect = Twips::To_Pixels(twips.x(), twips.y(), twips.width(), twips.height(),
-                                  Zoom_Of(&control));
+    QRect rect =
+        Twips::To_Pixels(twips.x(), twips.y(), twips.width(), twips.height(), Zoom_Of(&control));
     const QWidget *window = control.window();
     if (control.parentWidget() == window)
         rect.translate(window->property(Origin_Key).toPoint());
@@ -78,6 +81,34 @@ void Scale_Font(QWidget &control, double zoom)
     QFont font = control.font();
     font.setPointSizeF(points.toDouble() * zoom);
     control.setFont(font);
+}
+
+// Lists and drop-down boxes show their items' icons at a size of their own, which grows with the
+// zoom like the items' text.
+void Scale_Icons(QWidget &control, double zoom)
+{
+    auto *view = qobject_cast<QAbstractItemView *>(&control);
+    auto *combo = qobject_cast<QComboBox *>(&control);
+    if (!view && !combo)
+        return;
+    QVariant kept = control.property(Icon_Key);
+    if (!kept.isValid()) {
+        if (zoom == 1.0)
+            return;
+        QSize size = view ? view->iconSize() : combo->iconSize();
+        if (!size.isValid()) {
+            const int small =
+                control.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &control);
+            size = QSize(small, small);
+        }
+        kept = size;
+        control.setProperty(Icon_Key, kept);
+    }
+    const QSize size = kept.toSize() * zoom;
+    if (view)
+        view->setIconSize(size);
+    else
+        combo->setIconSize(size);
 }
 
 // The classic style, with the few sizes it gives in fixed pixels (a check box's box) grown with
@@ -168,6 +199,7 @@ void Apply_Zoom(QWidget &window, double zoom, QPoint origin)
         if (twips.isValid())
             control->setGeometry(Placed(*control, twips.toRectF()));
         Scale_Font(*control, zoom);
+        Scale_Icons(*control, zoom);
         if (auto *button = qobject_cast<CommandButton *>(control))
             button->Show_Picture();
         else if (auto *image = qobject_cast<Image *>(control))

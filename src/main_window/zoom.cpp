@@ -78,8 +78,8 @@ void frm_dalvo::Set_Presenting(bool on)
     place_before_presenting_ = pos();
     const QRect whole = screen() ? screen()->geometry() : geometry();
     const QSize client = Client_Size(*this, 1.0);
-    double zoom = std::min(double(whole.width()) / client.width(),
-                           double(whole.height()) / client.height());
+    double zoom =
+        std::min(double(whole.width()) / client.width(), double(whole.height()) / client.height());
     // Rounded edges can reach one pixel further than the factor says.
     const auto fits = [&](double z) {
         const QSize size = Client_Size(*this, z);

@@ -127,8 +127,8 @@ void tst_zoom::keys()
     QVERIFY(Window_Test::Activate(form));
     QTest::keyClick(&form, Qt::Key(key), Qt::ControlModifier);
     QCOMPARE(form.Zoom(), to);
-    QCOMPARE(form.size(), QSize(Twips::To_Pixels(15240, to / 100.0),
-                                Twips::To_Pixels(11040, to / 100.0)));
+    QCOMPARE(form.size(),
+             QSize(Twips::To_Pixels(15240, to / 100.0), Twips::To_Pixels(11040, to / 100.0)));
 }
 
 // F11 fills the screen with the whole client area, centred; Esc and F11 leave it as it was. Out
@@ -180,8 +180,8 @@ void tst_zoom::guide_line_crisp()
     const double z = zoom / 100.0, inside = PictureBox::Border;
     // Between the first two vertical lines, where no ball stands at rest.
     const int x = Twips::To_Pixels(form.Picture1->Left() + inside + 1000, z);
-    const int y = Twips::To_Pixels(
-        form.Picture1->Top() + inside + form.Line1[0]->Twips_Line().y1(), z);
+    const int y =
+        Twips::To_Pixels(form.Picture1->Top() + inside + form.Line1[0]->Twips_Line().y1(), z);
     QList<int> dark;
     for (int row = y - 4; row <= y + 4; ++row)
         if (image.pixelColor(x, row).lightness() < 60)
@@ -205,6 +205,7 @@ void tst_zoom::chooser_and_message_boxes_follow()
     QCOMPARE(chooser->size(), QSize(705, 453));
     QCOMPARE(chooser->cmd_OK->geometry(), Twips::To_Pixels(5580, 3240, 1095, 330, 1.5));
     QCOMPARE(chooser->Label1->font().pointSizeF(), 8.25 * 1.5);
+    QCOMPARE(chooser->dir_list->iconSize(), QSize(24, 24));
     chooser->Unload();
     double box_points = 0;
     QTimer poll;
