@@ -1,5 +1,4 @@
-// The view's zoom: the window, its controls, panels, pictures, keys and presentation mode scale
-// together, while everything the window holds stays as at 100 %.
+// The view's zoom scales all the window shows and nothing it holds.
 #include "support/window_test_support.h"
 
 #include "controls/colours.h"
@@ -55,7 +54,8 @@ void tst_zoom::geometry_fonts_and_pictures()
     QCOMPARE(form.Label3->font().pointSizeF(), 16.5);
     QCOMPARE(form.frm_WaveAttr[0]->font().pointSizeF(), 16.5); // inherited from the window
     QCOMPARE(form.cmd_Go->iconSize(), QSize(64, 64));
-    QCOMPARE(form.cmd_Go->icon().availableSizes(), QList<QSize>{QSize(64, 64)});
+    QCOMPARE(form.cmd_Go->icon().pixmap(64, 64).toImage(), // from the SVG, not stretched
+             Load_Picture(":/pictures/start.svg", QSize(64, 64))->toImage());
     QCOMPARE(form.img_hand[0]->pixmap().size(), form.img_hand[0]->size());
     QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
     for (int asked : {20, 1000}) {
@@ -111,7 +111,6 @@ void tst_zoom::keys_data()
     QTest::newRow("Ctrl+=") << 100 << int(Qt::Key_Equal) << 125;
     QTest::newRow("Ctrl+Minus") << 100 << int(Qt::Key_Minus) << 75;
     QTest::newRow("between steps, up") << 110 << int(Qt::Key_Plus) << 125;
-    QTest::newRow("between steps, down") << 110 << int(Qt::Key_Minus) << 100;
     QTest::newRow("up at the top") << 300 << int(Qt::Key_Plus) << 300;
     QTest::newRow("down at the bottom") << 50 << int(Qt::Key_Minus) << 50;
     QTest::newRow("Ctrl+0") << 275 << int(Qt::Key_0) << 100;
