@@ -78,6 +78,9 @@ void tst_zoom::held_values_unchanged()
         Window_Test::Ticks(*form, 40);
     }
     QCOMPARE(Held_Values(zoomed), Held_Values(plain));
+    for (const Label *label : zoomed.findChildren<Label *>()) // moved while zoomed
+        QCOMPARE(label->geometry(), Twips::To_Pixels(label->Left(), label->Top(), label->Width(),
+                                                     label->Height(), 2.0));
 }
 
 void tst_zoom::click_marks_ball_data()
