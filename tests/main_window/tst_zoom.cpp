@@ -209,17 +209,23 @@ void tst_zoom::chooser_and_message_boxes_follow()
     QCOMPARE(chooser->Label1->font().pointSizeF(), 8.25 * 1.5);
     QCOMPARE(chooser->dir_list->iconSize(), QSize(24, 24));
     chooser->Unload();
-    double box_points = 0;
+    // The about box at 100 % and at 150 %: its text half as large again, in the same lines.
+    QList<std::pair<double, int>> boxes; // point size, width
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            box_points = box->font().pointSizeF();
+            boxes << std::pair(box->font().pointSizeF(), box->width());
             box->reject();
         }
     });
     poll.start(5);
-    form.cmd_Info->click();
-    QCOMPARE(box_points, QApplication::font("QMessageBox").pointSizeF() * 1.5);
+    for (int zoom : {100, 150}) {
+        form.Set_Zoom(zoom);
+        form.cmd_Info->click();
+    }
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes[1].first, boxes[0].first * 1.5);
+    QVERIFY2(boxes[1].second > boxes[0].second * 1.4, qPrintable(QString::number(boxes[1].second)));
 }
 
 QTEST_MAIN(tst_zoom)
