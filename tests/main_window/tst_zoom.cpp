@@ -31,8 +31,8 @@ class tst_zoom : public QObject
 private slots:
     void geometry_fonts_and_pictures();
     void held_values_unchanged();
-    void click_marks_ball_data();
-    void click_marks_ball();
+    void mouse_at_zoom_data();
+    void mouse_at_zoom();
     void keys_data();
     void keys();
     void presentation_mode();
@@ -83,7 +83,7 @@ void tst_zoom::held_values_unchanged()
                                                      label->Height(), 2.0));
 }
 
-void tst_zoom::click_marks_ball_data()
+void tst_zoom::mouse_at_zoom_data()
 {
     QTest::addColumn<int>("zoom");
     QTest::addColumn<int>("ball");
@@ -92,7 +92,7 @@ void tst_zoom::click_marks_ball_data()
     QTest::newRow("300 %, ball 50") << 300 << 50;
 }
 
-void tst_zoom::click_marks_ball()
+void tst_zoom::mouse_at_zoom()
 {
     QFETCH(int, zoom);
     QFETCH(int, ball);
@@ -103,6 +103,12 @@ void tst_zoom::click_marks_ball()
     QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, (centre * zoom / 1500).toPoint());
     for (int i = 0; i < frm_dalvo::Balls; ++i)
         QCOMPARE(form.Shape1[i]->BackColor() == Colours::Yellow, i == ball);
+    // A check box's box and a scroll bar's right arrow, where they are drawn at this zoom.
+    const int box = form.chk_wave2->height() / 2, bar = form.hsc_c1->height() / 2;
+    QTest::mouseClick(form.chk_wave2, Qt::LeftButton, {}, QPoint(box, box));
+    QCOMPARE(form.chk_wave2->Value(), 1);
+    QTest::mouseClick(form.hsc_c1, Qt::LeftButton, {}, QPoint(form.hsc_c1->width() - bar, bar));
+    QCOMPARE(form.hsc_c1->value(), 11);
 }
 
 void tst_zoom::keys_data()
