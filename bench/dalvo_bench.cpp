@@ -235,6 +235,19 @@ void paint_frame(benchmark::State &state)
     state.SetLabel(std::to_string(form->width()) + "x" + std::to_string(form->height()));
 }
 
+// The same frame at 200 %: four times the pixels.
+void paint_frame_200(benchmark::State &state)
+{
+    const auto form = Mid_Run_Window();
+    form->Set_Zoom(200);
+    for (auto _ : state) {
+        QImage image = form->Render_Client_Area();
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(std::to_string(form->width()) + "x" + std::to_string(form->height()));
+}
+
 // 4. The floor: as many double sines and single stores as the tick, and nothing else. The
 // angles are the ones the tick takes, advancing by one tick's step from 10 s on.
 void floor_sines(benchmark::State &state)
@@ -398,6 +411,7 @@ void pace_real_time(benchmark::State &state)
 BENCHMARK(tick_maths)->Unit(benchmark::kMicrosecond);
 BENCHMARK(tick_window)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paint_frame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(paint_frame_200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(floor_sines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(sustained_rate)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(startup)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);

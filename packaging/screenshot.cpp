@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window in the middle of a run into a PNG, with the program's own paint routine:
 // all four wave trains chosen, the clock advanced tick by tick until the trains have met.
-// Usage: dalvo_screenshot <output.png> [ticks]
+// Usage: dalvo_screenshot <output.png> [ticks] [zoom percent]
 
 #include "main_window/frm_dalvo.h"
 
@@ -15,9 +15,10 @@ namespace {
 
 constexpr int Default_Ticks = 100; // 4 s: the trains have met in the middle, not yet at the ends
 
-int Run(const QString &output, int ticks)
+int Run(const QString &output, int ticks, int zoom)
 {
     frm_dalvo form;
+    form.Set_Zoom(zoom);
     form.show();
     QApplication::processEvents();
     for (int wave = 0; wave < 4; ++wave)
@@ -41,14 +42,16 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    bool ticks_ok = true;
+    bool ticks_ok = true, zoom_ok = true;
     const int ticks = arguments.size() > 2 ? arguments.at(2).toInt(&ticks_ok) : Default_Ticks;
-    if (arguments.size() < 2 || arguments.size() > 3 || !ticks_ok || ticks < 0) {
-        QTextStream(stderr) << "usage: dalvo_screenshot <output.png> [ticks]\n";
+    const int zoom = arguments.size() > 3 ? arguments.at(3).toInt(&zoom_ok) : 100;
+    if (arguments.size() < 2 || arguments.size() > 4 || !ticks_ok || ticks < 0 || !zoom_ok ||
+        zoom < frm_dalvo::Min_Zoom || zoom > frm_dalvo::Max_Zoom) {
+        QTextStream(stderr) << "usage: dalvo_screenshot <output.png> [ticks] [zoom percent]\n";
         return 2;
     }
     try {
-        return Run(arguments.at(1), ticks);
+        return Run(arguments.at(1), ticks, zoom);
     } catch (const std::exception &error) {
         QTextStream(stderr) << "dalvo_screenshot: " << error.what() << '\n';
         return 1;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the window during a run, with the program's own paint routine, into docs/screenshot.png
-# (the README's picture). Run it after a change to the window's look and commit the PNG.
+# and, at 150 %, docs/screenshot-150.png (the README's pictures). Run it after a change to the
+# window's look and commit the PNGs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run
@@ -11,3 +12,4 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TE
 cmake --build build/release --target dalvo_screenshot
 mkdir -p docs
 QT_QPA_PLATFORM=offscreen build/release/packaging/dalvo_screenshot docs/screenshot.png
+QT_QPA_PLATFORM=offscreen build/release/packaging/dalvo_screenshot docs/screenshot-150.png 100 150

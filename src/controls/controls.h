@@ -18,9 +18,33 @@
 // A picture object: buttons and images share one by identity, never by copy.
 using Picture = std::shared_ptr<const QPixmap>;
 Picture Load_Picture(const QString &resource, QSize pixels);
+// What a control shows of a picture at `size` logical pixels on a device of `ratio`: the picture
+// itself at its own size, else drawn afresh from its vector source, so it never shows stretched.
+QPixmap Picture_At(const QPixmap &picture, QSize size, qreal ratio);
 
-// Places a widget from its geometry in twips.
+// Places a widget from its geometry in twips at its window's zoom. The twips are kept on the
+// widget, so a new zoom places it again.
 void Place(QWidget *control, double left, double top, double width, double height);
+// A window's client size in twips, kept like a control's geometry; the window gets it as its fixed
+// size at its zoom.
+void Set_Client_Size(QWidget &window, double width, double height);
+QSize Client_Size(const QWidget &window, double zoom);
+
+// The zoom of the window a widget is on: twips become logical pixels times this factor.
+double Zoom_Of(const QWidget *control);
+// Lays a window out at a zoom: every control placed with Place() takes its place, every font set
+// on a control its size and every picture its size at that zoom. The window's controls are moved
+// by `origin` (pixels), which centres them on a window larger than its client area; the window's
+// own size is left to the caller.
+void Apply_Zoom(QWidget &window, double zoom, QPoint origin = QPoint());
+// The window's client area drawn at a zoom into an image, as Render_Client_Area at that zoom, while
+// the window keeps its size and its look on the screen. Lines drawn with Line_Width are one pixel
+// wide in it, the finest the image can hold (printing).
+QImage Render_At_Zoom(QWidget &window, double zoom);
+// The width of a panel's line at the window's zoom: it grows with the zoom, except in a
+// Render_At_Zoom image.
+double Line_Width(const QWidget *control);
+
 void Set_Text_Colour(QWidget *control, quint32 colour);
 void Set_Background(QWidget *control, quint32 colour);
 QFont Window_Font(bool bold);
@@ -152,6 +176,8 @@ public:
 
     const Picture &Shown_Picture() const { return picture_; }
     void Set_Picture(Picture picture);
+    // Shows the picture at the window's zoom.
+    void Show_Picture();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -171,6 +197,8 @@ public:
     Image(const QString &name, Picture picture, QWidget *parent);
 
     const Picture &Shown_Picture() const { return picture_; }
+    // Shows the picture at the control's size, drawn afresh when that is not the picture's own.
+    void Show_Picture();
 
 private:
     Picture picture_;

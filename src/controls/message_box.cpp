@@ -1,5 +1,9 @@
 #include "controls/message_box.h"
 
+#include "controls/controls.h"
+
+#include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace Message_Boxes {
@@ -15,6 +19,21 @@ int Message_Box(QWidget *parent, const QString &text, const QString &title, int 
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(lines);
+    // The box reads as large as the window it speaks for, its text in the lines it has at 100 %
+    // rather than wrapped at the width a box usually keeps to.
+    if (const double zoom = Zoom_Of(parent); zoom != 1.0) {
+        QFont font = QApplication::font(&box);
+        font.setPointSizeF(font.pointSizeF() * zoom);
+        box.setFont(font);
+        for (QLabel *label : box.findChildren<QLabel *>()) {
+            if (label->text() != lines)
+                continue;
+            const bool wrapped = label->wordWrap();
+            label->setWordWrap(false);
+            label->setMinimumWidth(label->sizeHint().width());
+            label->setWordWrap(wrapped);
+        }
+    }
     switch (style & 0xF0) {
     case Stop_Icon:
         box.setIcon(QMessageBox::Critical);

@@ -1,6 +1,7 @@
 #include "controls/picture_box.h"
 
 #include "controls/colours.h"
+#include "controls/controls.h"
 #include "controls/twips.h"
 
 #include <QMouseEvent>
@@ -148,7 +149,7 @@ PictureBox::PictureBox(const QString &name, double left, double top, double widt
     scale_width_ = static_cast<float>(Interior_Width());
     scale_height_ = static_cast<float>(Interior_Height());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setGeometry(Twips::To_Pixels(left_, top_, width_, height_));
+    Place(this, left_, top_, width_, height_);
     Update_Mapping();
 }
 
@@ -182,7 +183,7 @@ void PictureBox::Set_Height(double height)
 {
     // The user scale keeps its numbers; the items keep their place on the screen.
     height_ = height;
-    setGeometry(Twips::To_Pixels(left_, top_, width_, height_));
+    Place(this, left_, top_, width_, height_);
     Update_Mapping();
     Item_Changed();
 }
@@ -208,29 +209,34 @@ quint32 Drawn_Second_Colour(quint32 colour)
     return colour;
 }
 
-QImage Draw_Ball(int diameter, quint32 body, quint32 second, int pattern)
+// A ball `diameter` device pixels wide; its hatch and ring are `scale` times as wide as at 100 %.
+QImage Draw_Ball(int diameter, double scale, quint32 body, quint32 second, int pattern)
 {
     QImage image(diameter, diameter, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF circle(0.5, 0.5, diameter - 1.0, diameter - 1.0);
+    const QRectF circle(0.5 * scale, 0.5 * scale, diameter - 1.0 * scale, diameter - 1.0 * scale);
     QPainterPath outline;
     outline.addEllipse(circle);
     painter.fillPath(outline, Colours::To_QColor(body));
     // The second colour as a dense diagonal hatch: style 5 falls to the right, style 4 rises.
     const QColor hatch = Colours::To_QColor(Drawn_Second_Colour(second));
     painter.setClipPath(outline);
-    painter.setPen(QPen(hatch, 1.0));
-    for (int offset = -diameter; offset < diameter; offset += 3) {
+    // At 100 % the antialiased one-pixel hatch shows about three quarters of its width; drawn
+    // larger it keeps that share, so a zoomed or printed ball is as dark as at 100 %.
+    painter.setPen(QPen(hatch, scale == 1.0 ? 1.0 : 0.75 * scale));
+    const double step = 3 * scale;
+    for (double offset = -diameter; offset < diameter; offset += step) {
         if (pattern == 4)
             painter.drawLine(QPointF(offset, diameter), QPointF(offset + diameter, 0));
         else
             painter.drawLine(QPointF(offset, 0), QPointF(offset + diameter, diameter));
     }
     painter.setClipping(false);
-    painter.setPen(QPen(hatch, 1.5));
-    painter.drawEllipse(circle.adjusted(0.25, 0.25, -0.25, -0.25));
+    painter.setPen(QPen(hatch, 1.5 * scale));
+    const double inset = 0.25 * scale;
+    painter.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
     return image;
 }
 
@@ -249,61 +255,82 @@ bool Maps_Whole_Pixels(const QPainter &painter)
 
 } // namespace
 
-const QImage &PictureBox::Ball_Image(const Shape &shape, int diameter)
+const QImage &PictureBox::Ball_Image(const Shape &shape, int diameter, double scale)
 {
-    const Ball_Look key{shape.BackColor(), shape.Second_Colour(), shape.Pattern(), diameter};
+    const Ball_Look key{shape.BackColor(), shape.Second_Colour(), shape.Pattern(), diameter,
+                        qRound(scale * 100)};
     auto found = ball_images_.find(key);
     if (found == ball_images_.end())
-        found = ball_images_.insert(
-            key, Draw_Ball(diameter, shape.BackColor(), shape.Second_Colour(), shape.Pattern()));
+        found = ball_images_.insert(key, Draw_Ball(diameter, scale, shape.BackColor(),
+                                                   shape.Second_Colour(), shape.Pattern()));
     return found.value();
 }
 
 void PictureBox::Paint(QPainter &painter)
 {
     repaint_asked_ = false;
-    const QRect outer(0, 0, Twips::To_Pixels(width_), Twips::To_Pixels(height_));
-    const int border = Twips::To_Pixels(Border);
+    const double zoom = Zoom_Of(this);
+    const QRect outer(0, 0, Twips::To_Pixels(width_, zoom), Twips::To_Pixels(height_, zoom));
+    const int border = Twips::To_Pixels(Border, zoom);
     const QRect interior = outer.adjusted(border, border, -border, -border);
     painter.fillRect(outer, Colours::To_QColor(back_colour_));
 
-    // A sunken border, as the classic desktop draws a picture box. The raster engine draws a
-    // pen's line pixel by pixel, and these eight lines took half of the panel's painting time;
-    // where whole pixels stay whole pixels (the screen, screenshots) the very same pixels are
-    // filled as rectangles instead. A scaled painter (printing) still draws the lines.
+    // A sunken border, as the classic desktop draws a picture box: an outer and an inner band on
+    // each side, one pixel each at 100 %. The raster engine draws a pen's line pixel by pixel,
+    // and these eight lines took half of the panel's painting time; where whole pixels stay whole
+    // pixels (the screen, screenshots) the very same pixels are filled as rectangles instead. A
+    // scaled painter still draws the lines.
     const bool whole_pixels = Maps_Whole_Pixels(painter);
-    const auto edge = [&painter, whole_pixels](QPoint from, QPoint to) {
-        if (whole_pixels)
-            painter.fillRect(QRect(from, to), painter.pen().color());
+    const int o = border / 2, i = border - o, w = outer.width(), h = outer.height();
+    const auto band = [&painter, whole_pixels](const QRect &r, const QColor &colour,
+                                               Qt::Orientation along) {
+        if (whole_pixels) {
+            painter.fillRect(r, colour);
+            return;
+        }
+        const double across = along == Qt::Horizontal ? r.height() : r.width();
+        painter.setPen(QPen(colour, across));
+        const double middle = (across - 1) / 2;
+        if (along == Qt::Horizontal)
+            painter.drawLine(QPointF(r.left(), r.top() + middle),
+                             QPointF(r.right(), r.top() + middle));
         else
-            painter.drawLine(from, to);
+            painter.drawLine(QPointF(r.left() + middle, r.top()),
+                             QPointF(r.left() + middle, r.bottom()));
     };
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    edge(outer.topLeft(), outer.topRight());
-    edge(outer.topLeft(), outer.bottomLeft());
-    painter.setPen(Qt::black);
-    edge(outer.topLeft() + QPoint(1, 1), outer.topRight() + QPoint(-1, 1));
-    edge(outer.topLeft() + QPoint(1, 1), outer.bottomLeft() + QPoint(1, -1));
-    painter.setPen(Qt::white);
-    edge(outer.bottomLeft(), outer.bottomRight());
-    edge(outer.topRight(), outer.bottomRight());
-    painter.setPen(QColor(0xC0, 0xC0, 0xC0));
-    edge(outer.bottomLeft() + QPoint(1, -1), outer.bottomRight() + QPoint(-1, -1));
-    edge(outer.topRight() + QPoint(-1, 1), outer.bottomRight() + QPoint(-1, -1));
+    const QColor grey(0x80, 0x80, 0x80), light(0xC0, 0xC0, 0xC0);
+    band(QRect(0, 0, w, o), grey, Qt::Horizontal);
+    band(QRect(0, 0, o, h), grey, Qt::Vertical);
+    band(QRect(o, o, w - 2 * o, i), Qt::black, Qt::Horizontal);
+    band(QRect(o, o, i, h - 2 * o), Qt::black, Qt::Vertical);
+    band(QRect(0, h - o, w, o), Qt::white, Qt::Horizontal);
+    band(QRect(w - o, 0, o, h), Qt::white, Qt::Vertical);
+    band(QRect(o, h - o - i, w - 2 * o, i), light, Qt::Horizontal);
+    band(QRect(w - o - i, o, i, h - 2 * o), light, Qt::Vertical);
 
     painter.save();
     painter.setClipRect(interior);
     painter.translate(interior.topLeft());
     // Far-off items (parked balls, or sizes no scroll bar gives) are not drawn.
     const double reach = 4 * (width_ + height_);
-    painter.setPen(QPen(Qt::black, 0));
+    // At 100 % a line is the one-pixel cosmetic line; at a zoom it is as many whole pixels wide
+    // as the zoom, laid on the pixels the 100 % line covers, so it stays crisp.
+    const double line_width = Line_Width(this);
+    const bool cosmetic = zoom == 1.0 && line_width == 1.0;
+    const QPointF line_offset = cosmetic ? QPointF() : QPointF(line_width, line_width) / 2;
+    painter.setPen(cosmetic ? QPen(Qt::black, 0)
+                            : QPen(Qt::black, line_width, Qt::SolidLine, Qt::SquareCap));
+    const double to_pixels = Twips::To_Pixels_F(1, zoom);
     for (const Line *line : lines_) {
         const QLineF l = line->Twips_Line();
         if (std::fabs(l.x1()) + std::fabs(l.y1()) + std::fabs(l.x2()) + std::fabs(l.y2()) >
             4 * reach)
             continue;
-        painter.drawLine(QLineF(l.p1() / Twips::Per_Pixel, l.p2() / Twips::Per_Pixel));
+        painter.drawLine(
+            QLineF(l.p1() * to_pixels + line_offset, l.p2() * to_pixels + line_offset));
     }
+    // Balls are drawn at the device's pixels, so a desktop that scales shows them sharp too.
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     for (const Shape *shape : shapes_) {
         if (!shape->Visible())
             continue;
@@ -311,12 +338,18 @@ void PictureBox::Paint(QPainter &painter)
         const QPointF centre = box.center();
         if (!(std::fabs(centre.x()) < reach && std::fabs(centre.y()) < reach))
             continue;
-        const int diameter = qRound(std::min(box.width(), box.height()) / Twips::Per_Pixel);
+        const int diameter = qRound(std::min(box.width(), box.height()) * to_pixels);
         if (diameter <= 0)
             continue;
-        const QPointF top_left = centre / Twips::Per_Pixel - QPointF(diameter, diameter) / 2.0;
-        painter.drawImage(QPoint(qRound(top_left.x()), qRound(top_left.y())),
-                          Ball_Image(*shape, diameter));
+        const QPointF top_left = centre * to_pixels - QPointF(diameter, diameter) / 2.0;
+        const QPoint at(qRound(top_left.x()), qRound(top_left.y()));
+        if (ratio == 1.0) {
+            painter.drawImage(at, Ball_Image(*shape, diameter, zoom));
+        } else {
+            const int pixels = qRound(diameter * ratio);
+            painter.drawImage(QRect(at, QSize(diameter, diameter)),
+                              Ball_Image(*shape, pixels, zoom * ratio));
+        }
     }
     painter.restore();
 }
@@ -341,7 +374,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
                       (modifiers & Qt::ControlModifier ? 2 : 0) |
                       (modifiers & Qt::AltModifier ? 4 : 0);
     const QPointF at = event->position();
-    const QPointF user = to_user_.map(
-        QPointF(Twips::From_Pixels(at.x()) - Border, Twips::From_Pixels(at.y()) - Border));
+    const double zoom = Zoom_Of(this);
+    const QPointF user = to_user_.map(QPointF(Twips::From_Pixels(at.x(), zoom) - Border,
+                                              Twips::From_Pixels(at.y(), zoom) - Border));
     emit MouseUp(button, shift, static_cast<float>(user.x()), static_cast<float>(user.y()));
 }

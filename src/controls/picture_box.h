@@ -148,14 +148,15 @@ private:
     struct Ball_Look
     {
         quint32 body, second;
-        int pattern, diameter;
+        int pattern, diameter, scale_percent;
         bool operator==(const Ball_Look &) const = default;
     };
     friend size_t qHash(const Ball_Look &look, size_t seed = 0)
     {
-        return qHashMulti(seed, look.body, look.second, look.pattern, look.diameter);
+        return qHashMulti(seed, look.body, look.second, look.pattern, look.diameter,
+                          look.scale_percent);
     }
-    const QImage &Ball_Image(const Shape &shape, int diameter);
+    const QImage &Ball_Image(const Shape &shape, int diameter, double scale);
 
     double left_, top_, width_, height_;
     float scale_width_, scale_height_, scale_top_ = 0, scale_left_ = 0;
@@ -164,6 +165,6 @@ private:
     std::vector<Shape *> shapes_;
     std::vector<Line *> lines_;
     bool repaint_asked_ = false;
-    // Balls never change size, so each look is drawn once and then copied.
+    // Balls change size only with the zoom, so each look is drawn once and then copied.
     QHash<Ball_Look, QImage> ball_images_;
 };

@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace Printing {
 
 std::unique_ptr<QPrinter> Default_Printer(const QString &document)
@@ -26,12 +28,31 @@ QRect Fit_On_Page(QSize image, const QRect &page)
                  fitted.height());
 }
 
+namespace {
+
+void Turn_Page(QSize image, QPrinter &printer)
+{
+    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+}
+
+} // namespace
+
+double Print_Zoom(QSize client, QPrinter &printer)
+{
+    if (client.isEmpty())
+        return 1.0;
+    Turn_Page(client, printer);
+    const QRect fitted = Fit_On_Page(client, QRect(0, 0, printer.width(), printer.height()));
+    const double dots = std::min(1.0, double(Finest_Dpi) / std::max(1, printer.resolution()));
+    return std::max(1.0, fitted.width() * dots / client.width());
+}
+
 bool Print_Image(const QImage &image, QPrinter &printer)
 {
     if (image.isNull())
         return false;
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
+    Turn_Page(image.size(), printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -1,7 +1,6 @@
 #include "file_chooser/frm_dalvo_files.h"
 
 #include "controls/handler_guard.h"
-#include "controls/twips.h"
 #include "core/dalvo_error.h"
 #include "core/scenario_format.h"
 #include "file_chooser/file_messages.h"
@@ -19,11 +18,15 @@ frm_Dalvo_Files::frm_Dalvo_Files(Chooser_Owner &owner)
     setObjectName(QStringLiteral("frm_Dalvo_Files"));
     setWindowTitle(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(Twips::To_Pixels(7050), Twips::To_Pixels(4530));
+    Set_Client_Size(*this, 7050, 4530);
     setFont(Window_Font(false));
     Build_Controls();
     Use_Classic_Style(*this);
     Connect_Handlers();
+    if (const double zoom = owner.Zoom_Factor(); zoom != 1.0) {
+        Apply_Zoom(*this, zoom);
+        setFixedSize(Client_Size(*this, zoom));
+    }
 }
 
 void frm_Dalvo_Files::Build_Controls()

@@ -21,6 +21,9 @@ public:
     virtual void Init_Sliders() = 0;
     virtual void Refresh_All() = 0;
     virtual void Save_File(const frm_Dalvo_Files &files) = 0;
+    // The zoom the chooser is shown at, as the window's own; an owner that does not zoom shows
+    // it at 100 %.
+    virtual double Zoom_Factor() const { return 1.0; }
 
 protected:
     ~Chooser_Owner() = default;

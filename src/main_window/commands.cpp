@@ -22,7 +22,11 @@ bool Ask_And_Print(frm_dalvo &form) noexcept
                         QStringLiteral("Printing ...."), Ok_Cancel + Question_Icon) != Ok_Answer)
             return true;
         const std::unique_ptr<QPrinter> printer = form.Printer();
-        return printer && Printing::Print_Image(form.Render_Client_Area(), *printer);
+        if (!printer)
+            return false;
+        // Drawn afresh at the page's resolution, not a screen picture stretched onto the page.
+        const double zoom = Printing::Print_Zoom(Client_Size(form, 1.0), *printer);
+        return Printing::Print_Image(Render_At_Zoom(form, zoom), *printer);
     } catch (...) {
         return false;
     }

@@ -14,6 +14,7 @@ frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
     Connect_Handlers();
     Connect_Keys();
     Name_Controls();
+    Add_Zoom_Keys();
     setWindowTitle(QStringLiteral("Dalvo: New file"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

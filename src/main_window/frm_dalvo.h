@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -24,6 +25,7 @@ class frm_dalvo : public QWidget, public Chooser_Owner
     Q_PROPERTY(float Clock_Mode READ Clock_Mode)
     Q_PROPERTY(float End_Time READ End_Time)
     Q_PROPERTY(float Elapsed_Time READ Elapsed_Time)
+    Q_PROPERTY(int Zoom READ Zoom WRITE Set_Zoom)
 
 public:
     static constexpr int Balls = Simulation::Ball_Count;
@@ -46,8 +48,19 @@ public:
     // (classroom.cpp).
     Simulation::Run_Observation Run_Observed() const;
 
-    // Renders the client area as shown into an image (screenshots and printing).
+    // Renders the client area as shown into an image (screenshots).
     QImage Render_Client_Area();
+
+    // The view's zoom in percent (zoom.cpp). It changes what the window shows and nothing it
+    // holds: twips, panel units, items, files and prints are the same at any zoom.
+    static constexpr int Min_Zoom = 50, Max_Zoom = 300, Zoom_Step = 25;
+    int Zoom() const;
+    // Clamped to Min_Zoom..Max_Zoom; leaves presentation mode first.
+    void Set_Zoom(int percent);
+    // Presentation mode: the window fills its screen at the largest zoom at which all of it fits,
+    // centred; leaving it restores the zoom and the place the window had.
+    bool Presenting() const { return presenting_; }
+    void Set_Presenting(bool on);
     // Prints go to the factory's printer instead of the default printer (tests print into PDF
     // files this way); an empty factory restores the default printer (commands.cpp).
     void Set_Printer_Factory(Printing::Printer_Factory factory);
@@ -126,6 +139,7 @@ public:
     void Init_Sliders() override;
     void Refresh_All() override;
     void Save_File(const frm_Dalvo_Files &files) override;
+    double Zoom_Factor() const override { return Zoom_Of(this); }
 
 private:
     void Build_Controls(); // frm_dalvo_inventory.cpp
@@ -136,6 +150,10 @@ private:
     void Start_Timer1();
     // cmd_Go's tooltip and accessible name say what its next click does.
     void Update_Go_Tip();
+    // zoom.cpp
+    void Add_Zoom_Keys();
+    void Show_At_Zoom(double zoom);
+    void Step_Zoom(int steps);
 
     Dalvo_module::Module_State module_;
     float clock_mode_ = 0;
@@ -145,4 +163,8 @@ private:
     Simulation::Pace_Schedule pace_;
     QElapsedTimer wall_clock_;
     Printing::Printer_Factory printer_factory_;
+    bool presenting_ = false;
+    double zoom_before_presenting_ = 1;
+    QPoint place_before_presenting_;
+    QShortcut *leave_presentation_ = nullptr;
 };

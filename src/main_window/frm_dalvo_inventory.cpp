@@ -2,7 +2,6 @@
 // control's container.
 #include "controls/colours.h"
 #include "main_window/frm_dalvo.h"
-#include "controls/twips.h"
 
 namespace {
 
@@ -94,7 +93,7 @@ Wave_Attr_Layout Layout_Of_Frame(int i)
 void frm_dalvo::Build_Controls()
 {
     setObjectName(QStringLiteral("frm_dalvo"));
-    setFixedSize(Twips::To_Pixels(Client_Width), Twips::To_Pixels(Client_Height));
+    Set_Client_Size(*this, Client_Width, Client_Height);
     setFont(Window_Font(false));
     QPalette face = palette();
     face.setColor(QPalette::Window, Colours::To_QColor(Colours::System + 15));

@@ -169,6 +169,20 @@ void tst_commands::print_to_pdf()
                      qPrintable(ball->objectName()));
         }
     }
+    // Drawn at the page's resolution: a guide line is one or two dots at 300 dpi, where a stretched
+    // screen pixel would be three or four.
+    const QString fine = folder.filePath(QStringLiteral("fine"));
+    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                               {"-png", "-r", "300", "-singlefile", pdf, fine}),
+             0);
+    const QImage dots = QImage(fine + ".png").convertToFormat(QImage::Format_RGB32);
+    const QPointF line = form.Picture1->geometry().topLeft() + QPointF(2 + 66, 2) +
+                         form.Line1[0]->Twips_Line().p1() / 15; // clear of balls and lines
+    const QPoint at = (QPointF(printed.topLeft()) * 6 + line * scale * 6).toPoint();
+    int dark = 0;
+    for (int y = at.y() - 12; y <= at.y() + 12; ++y)
+        dark += qGray(dots.pixel(at.x(), y)) < 160 ? 1 : 0;
+    QVERIFY2(dark >= 1 && dark <= 2, qPrintable(QString::number(dark)));
 }
 
 // OK ends the program at once, with the file chooser open too: the event loop returns before any

@@ -2,9 +2,11 @@
 
 #include "main_window/frm_dalvo.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QString>
+#include <QTest>
 
 // Helpers shared by the window's tests.
 namespace Window_Test {
@@ -26,6 +28,14 @@ inline QString Output_Path(const QString &file_name)
 inline QColor Pixel_At_Twips(const QImage &image, double x, double y)
 {
     return image.pixelColor(qRound(x / 15.0), qRound(y / 15.0));
+}
+
+// Shows the window and makes it the active one, as the window's keys need.
+inline bool Activate(frm_dalvo &form)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    return QTest::qWaitForWindowActive(&form);
 }
 
 } // namespace Window_Test
