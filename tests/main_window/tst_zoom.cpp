@@ -1,4 +1,5 @@
 // The view's zoom scales all the window shows and nothing it holds.
+#include "support/message_box_watcher.h"
 #include "support/window_test_support.h"
 
 #include "controls/colours.h"
@@ -218,22 +219,15 @@ void tst_zoom::chooser_and_message_boxes_follow()
     QCOMPARE(chooser->dir_list->iconSize(), QSize(24, 24));
     chooser->Unload();
     // The about box at 100 % and at 150 %: its text half as large again, in the same lines.
-    QList<std::pair<double, int>> boxes; // point size, width
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            boxes << std::pair(box->font().pointSizeF(), box->width());
-            box->reject();
-        }
-    });
-    poll.start(5);
+    const Message_Box_Watcher watcher;
     for (int zoom : {100, 150}) {
         form.Set_Zoom(zoom);
         form.cmd_Info->click();
     }
+    const auto &boxes = watcher.Boxes();
     QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes[1].first, boxes[0].first * 1.5);
-    QVERIFY2(boxes[1].second > boxes[0].second * 1.4, qPrintable(QString::number(boxes[1].second)));
+    QCOMPARE(boxes[1].point_size, boxes[0].point_size * 1.5);
+    QVERIFY2(boxes[1].width > boxes[0].width * 1.4, qPrintable(QString::number(boxes[1].width)));
 }
 
 QTEST_MAIN(tst_zoom)

@@ -16,6 +16,8 @@ public:
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        double point_size = 0;
+        int width = 0;
     };
 
     explicit Message_Box_Watcher(QList<QMessageBox::StandardButton> answers = {})
@@ -40,7 +42,8 @@ protected:
         if (!box || !box->isVisible() || box == answered_)
             return;
         answered_ = box; // answered once, even if it takes a moment to close
-        boxes_ << Box{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        boxes_ << Box{box->windowTitle(), box->text(),           box->icon(),
+                      box->standardButtons(), box->font().pointSizeF(), box->width()};
         QAbstractButton *answer =
             boxes_.size() <= answers_.size() ? box->button(answers_[boxes_.size() - 1]) : nullptr;
         if (!answer && !box->buttons().isEmpty())
