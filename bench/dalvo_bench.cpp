@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the animation is: the maths of one tick, one tick through the window, one painted frame,
 // the pace the real 5 ms timer keeps with painting, the time to the first frame, and how well the
 // real-time pace holds to the wall clock. All with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The byte layer of scenario files: one field per line, text fields in double quotes, integer

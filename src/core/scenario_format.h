@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scenario file as a whole: the magic line, then the set-up's fields in a fixed order. Read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_chooser/file_messages.h"
 
 #include "controls/message_box.h"

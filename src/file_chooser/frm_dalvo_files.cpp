@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_chooser/frm_dalvo_files.h"
 
 #include "controls/handler_guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes and rest positions of the six ball rows.
 #include "main_window/dalvo_module.h"
 #include "main_window/frm_dalvo.h"

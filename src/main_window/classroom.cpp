@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a class in front of a projector needs beyond the window's own behaviour: the run keys,
 // tooltips and the names a screen reader says.
 #include "core/run_state.h"

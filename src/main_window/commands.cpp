@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print, about and exit buttons of the main window.
 #include "controls/handler_guard.h"
 #include "controls/message_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls as laid out at design time: geometry in twips, relative to the
 // control's container.
 #include "controls/colours.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display of the current wave selection: which controls are usable, one panel or two, the
 // guide lines and the axis labels.
 #include "controls/handler_guard.h"

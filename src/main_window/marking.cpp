@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ball marking: a click on a resultant ball marks it yellow, a second one unmarks it.
 #include "controls/colours.h"
 #include "controls/handler_guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave parameter set, derived from the value labels, and the scroll bars that write them.
 #include "main_window/dalvo_module.h"
 #include "main_window/frm_dalvo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run control: the timer's tick, the go, clock and back buttons and the pace of the animation.
 #include "controls/handler_guard.h"
 #include "core/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario file from the main window's side: the open and save buttons, and the set-up read
 // into and written from the window's controls.
 #include "controls/handler_guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's zoom and presentation mode: the keys, the window's size and its place on the screen.
 #include "controls/handler_guard.h"
 #include "main_window/frm_dalvo.h"
