@@ -289,6 +289,20 @@ void Use_Classic_Style(QWidget &window)
         control->setStyle(classic);
 }
 
+QPalette Classic_Palette()
+{
+    QPalette face;
+    face.setColor(QPalette::Window, Colours::To_QColor(Colours::System + 15));
+    face.setColor(QPalette::Button, Colours::To_QColor(Colours::System + 15));
+    face.setColor(QPalette::WindowText, Qt::black);
+    face.setColor(QPalette::ButtonText, Qt::black);
+    face.setColor(QPalette::Base, Qt::white);
+    face.setColor(QPalette::Text, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        face.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return face;
+}
+
 Label::Label(const QString &name, const QString &caption, QWidget *parent) : QLabel(caption, parent)
 {
     setObjectName(name);

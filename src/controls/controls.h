@@ -52,6 +52,8 @@ QFont Window_Font(bool bold);
 // Gives a window and every control on it the classic desktop style, whatever the desktop's
 // theme: the window looks the same everywhere, and its controls paint fast.
 void Use_Classic_Style(QWidget &window);
+// The classic desktop's colours for a window's face, its text and its disabled text.
+QPalette Classic_Palette();
 
 // The picture of a control's last painting. A window repaints all its controls for a screenshot
 // or a print, and copying a picture costs far less than drawing a control; the control forgets

@@ -12,6 +12,9 @@ namespace Message_Boxes {
 int Message_Box(QWidget *parent, const QString &text, const QString &title, int style)
 {
     QMessageBox box(parent);
+    // The look of the window it speaks for, whatever the desktop's theme.
+    box.setPalette(Classic_Palette());
+    box.setFont(Window_Font(false));
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     // A carriage return breaks the line, as in a classic message box; a plain-text Qt label breaks
@@ -23,7 +26,7 @@ int Message_Box(QWidget *parent, const QString &text, const QString &title, int 
     // The box reads as large as the window it speaks for, its text in the lines it has at 100 %
     // rather than wrapped at the width a box usually keeps to.
     if (const double zoom = Zoom_Of(parent); zoom != 1.0) {
-        QFont font = QApplication::font(&box);
+        QFont font = box.font();
         font.setPointSizeF(font.pointSizeF() * zoom);
         box.setFont(font);
         for (QLabel *label : box.findChildren<QLabel *>()) {
@@ -58,6 +61,7 @@ int Message_Box(QWidget *parent, const QString &text, const QString &title, int 
         box.setStandardButtons(QMessageBox::Ok);
     }
     box.setDefaultButton(QMessageBox::Ok);
+    Use_Classic_Style(box);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Ok) ? Ok_Answer : Other_Answer;
 }

@@ -21,6 +21,7 @@ frm_Dalvo_Files::frm_Dalvo_Files(Chooser_Owner &owner)
     setAttribute(Qt::WA_DeleteOnClose);
     Set_Client_Size(*this, 7050, 4530);
     setFont(Window_Font(false));
+    setPalette(Classic_Palette());
     Build_Controls();
     Use_Classic_Style(*this);
     Connect_Handlers();

@@ -96,16 +96,7 @@ void frm_dalvo::Build_Controls()
     setObjectName(QStringLiteral("frm_dalvo"));
     Set_Client_Size(*this, Client_Width, Client_Height);
     setFont(Window_Font(false));
-    QPalette face = palette();
-    face.setColor(QPalette::Window, Colours::To_QColor(Colours::System + 15));
-    face.setColor(QPalette::Button, Colours::To_QColor(Colours::System + 15));
-    face.setColor(QPalette::WindowText, Qt::black);
-    face.setColor(QPalette::ButtonText, Qt::black);
-    face.setColor(QPalette::Base, Qt::white);
-    face.setColor(QPalette::Text, Qt::black);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        face.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
-    setPalette(face);
+    setPalette(Classic_Palette());
     setAutoFillBackground(true);
 
     const QSize bitmap(24, 23), icon(32, 32);
