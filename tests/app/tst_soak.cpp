@@ -1,11 +1,11 @@
 // A restless class at the keyboard: thousands of seeded random user actions on the real window,
 // with the window's invariants checked after every one.
-#include "main_window/frm_dalvo.h"
-#include "file_chooser/frm_dalvo_files.h"
-#include "support/message_box_watcher.h"
-#include "core/scenario_fields.h"
 #include "core/number_text.h"
 #include "core/run_state.h"
+#include "core/scenario_fields.h"
+#include "file_chooser/frm_dalvo_files.h"
+#include "main_window/frm_dalvo.h"
+#include "support/message_box_watcher.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -203,47 +203,45 @@ class tst_soak : public QObject
     Q_OBJECT
 
 private slots:
-    void restless_class();
-};
-
-void tst_soak::restless_class()
-{
-    const quint32 seed = qEnvironmentVariableIsSet("DALVO_SOAK_SEED")
-                             ? qEnvironmentVariableIntValue("DALVO_SOAK_SEED")
-                             : 20261206u;
-    const int actions = qEnvironmentVariableIsSet("DALVO_SOAK_ACTIONS")
-                            ? qEnvironmentVariableIntValue("DALVO_SOAK_ACTIONS")
-                            : 12000;
-    // The class's files live in a folder of their own, where the chooser opens.
-    QTemporaryDir folder;
-    const QString before = QDir::currentPath();
-    QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
-    Write_Scenario("odd.dlv", "7", "3.5", "1.25", 2);
-    Write_Scenario("wide.dlv", " 20", "15", ".1", 0);
-    Write_Scenario("zero.dlv", "10", "5", "0", 1);
-    Write_Scenario("words.dlv", "abc", "Κύμα", "inf", 1);
-    Write_Scenario("short.dlv", "10", "5", "1", 0, 8);
-    Write_Scenario("bad.dlv", "10", "5", "x", 3);
-    Message_Box_Watcher boxes;
-    frm_dalvo form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Soak soak(seed);
-    for (int step = 0; step < actions; ++step) {
-        const QString action = soak.Act(form);
-        QCoreApplication::processEvents();
-        const QString broken = soak.Broken(form);
-        QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2 (%3): %4")
-                                                  .arg(seed)
-                                                  .arg(step)
-                                                  .arg(action, broken)));
+    void restless_class()
+    {
+        const quint32 seed = qEnvironmentVariableIsSet("DALVO_SOAK_SEED")
+                                 ? qEnvironmentVariableIntValue("DALVO_SOAK_SEED")
+                                 : 20261206u;
+        const int actions = qEnvironmentVariableIsSet("DALVO_SOAK_ACTIONS")
+                                ? qEnvironmentVariableIntValue("DALVO_SOAK_ACTIONS")
+                                : 12000;
+        // The class's files live in a folder of their own, where the chooser opens.
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
+        Write_Scenario("odd.dlv", "7", "3.5", "1.25", 2);
+        Write_Scenario("wide.dlv", " 20", "15", ".1", 0);
+        Write_Scenario("zero.dlv", "10", "5", "0", 1);
+        Write_Scenario("words.dlv", "abc", "Κύμα", "inf", 1);
+        Write_Scenario("short.dlv", "10", "5", "1", 0, 8);
+        Write_Scenario("bad.dlv", "10", "5", "x", 3);
+        Message_Box_Watcher boxes;
+        frm_dalvo form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Soak soak(seed);
+        for (int step = 0; step < actions; ++step) {
+            const QString action = soak.Act(form);
+            QCoreApplication::processEvents();
+            const QString broken = soak.Broken(form);
+            QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2 (%3): %4")
+                                                      .arg(seed)
+                                                      .arg(step)
+                                                      .arg(action, broken)));
+        }
+        // The class did meet the file flow's messages, and saved files of its own.
+        QVERIFY(!boxes.Boxes().isEmpty());
+        QVERIFY(QFile::exists(folder.filePath("lesson1.dlv")) ||
+                QFile::exists(folder.filePath("lesson2.dlv")));
+        QVERIFY(QDir::setCurrent(before));
     }
-    // The class did meet the file flow's messages, and saved files of its own.
-    QVERIFY(!boxes.Boxes().isEmpty());
-    QVERIFY(QFile::exists(folder.filePath("lesson1.dlv")) ||
-            QFile::exists(folder.filePath("lesson2.dlv")));
-    QVERIFY(QDir::setCurrent(before));
-}
+};
 
 QTEST_MAIN(tst_soak)
 #include "tst_soak.moc"

@@ -1,4 +1,5 @@
 #include "core/scenario_fields.h"
+#include "core/scenario_format.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -29,6 +30,11 @@ const QStringList Start_Up =
 const QByteArray Start_Up_Bytes =
     "\"Dalvo.exe V 1.0\"\r\n\"10\"\r\n\"10\"\r\n1\r\n0\r\n1\r\n0\r\n" +
     QByteArray("\"5\"\r\n\"1\"\r\n1\r\n").repeated(4);
+
+// A set-up no handler writes: Greek, blanks and commas in its captions.
+const Set_Up Odd_Set_Up{
+    "Κύμα",          " 12, 3 ", {1, 2, 0, -3}, {"", " a ", "ΐ", "5"}, {"1.25", "1E+39", "0", "x"},
+    {0, 1, 32767, 1}};
 
 // Tries every field, as the save does; returns the successes.
 int Save_Start_Up(Field_Writer &writer)
@@ -62,158 +68,180 @@ class tst_Scenario_Fields : public QObject
     Q_OBJECT
 
 private slots:
-    void splitter_data();
-    void splitter();
-    void integer_data();
-    void integer();
-    void greekBytes_data();
-    void greekBytes();
-    void boundedReading_data();
-    void boundedReading();
-    void writing_data();
-    void writing();
+    void splitter_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("fields");
+
+        QTest::addRow("quoted") << QByteArray("\" a, b \"\r\n") << QStringList{" a, b "};
+        QTest::addRow("text after quote") << QByteArray("\"a\"x ,b") << QStringList{"a", "b"};
+        QTest::addRow("unquoted") << QByteArray("a b \t\r\n") << QStringList{"a b"};
+        QTest::addRow("leading blanks") << QByteArray(" \ta,\t\"b\"") << QStringList{"a", "b"};
+        QTest::addRow("commas") << QByteArray("a,b,,c") << QStringList{"a", "b", "", "c"};
+        QTest::addRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::addRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::addRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::addRow("LF CR") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::addRow("blank line") << QByteArray("a\r\n \r\nb") << QStringList{"a", "", "b"};
+        QTest::addRow("empty quoted") << QByteArray("\"\"") << QStringList{""};
+        QTest::addRow("no data") << QByteArray() << QStringList{};
+        QTest::addRow("open quote to end") << QByteArray("\"a\r\nb") << QStringList{"a\r\nb"};
+        QTest::addRow("start-up file") << Start_Up_Bytes << Start_Up;
+        QTest::addRow("one-line form")
+            << QByteArray(Start_Up_Bytes).replace("\r\n", ",") << Start_Up;
+    }
+
+    void splitter()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, fields);
+
+        QCOMPARE(Read_All(data), fields);
+    }
+
+    void integer_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("value");
+
+        QTest::addRow("3") << QByteArray("3") << true << 3;
+        QTest::addRow("32768") << QByteArray("32768") << false << 0;
+        QTest::addRow("70000") << QByteArray("70000") << false << 0;
+        QTest::addRow("x") << QByteArray("x") << false << 0;
+        QTest::addRow("1x") << QByteArray("1x") << false << 0;
+        QTest::addRow("sign alone") << QByteArray("-") << false << 0;
+        QTest::addRow("empty") << QByteArray("") << true << 0;
+        QTest::addRow("quoted") << QByteArray("\" -2 \"") << true << -2;
+        QTest::addRow("1.5 up") << QByteArray("1.5") << true << 2;
+        QTest::addRow("2.5 to even") << QByteArray("2.5") << true << 2;
+        QTest::addRow("2.5001 up") << QByteArray("2.5001") << true << 3;
+        QTest::addRow("32767.5 out") << QByteArray("32767.5") << false << 0;
+    }
+
+    void integer()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(bool, ok);
+        QFETCH(int, value);
+
+        // A field that is not an integer fails that read only: the next field still reads.
+        QByteArray data = field + ",7\r\n";
+        QBuffer buffer(&data);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        Field_Reader reader(&buffer);
+        qint16 into = 12345;
+        QCOMPARE(reader.Read_Integer(into), ok);
+        QCOMPARE(int(into), ok ? value : 12345);
+        QVERIFY(reader.Read_Integer(into));
+        QCOMPARE(into, qint16(7));
+    }
+
+    void greekBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("line"); // empty: the code page cannot hold the text
+
+        QTest::addRow("Greek") << QStringLiteral("Κύμα ΐ")
+                               << QByteArray("\"\xCA\xFD\xEC\xE1 \xC0\"\r\n");
+        QTest::addRow("Cyrillic") << QStringLiteral("Ж") << QByteArray();
+        QTest::addRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray();
+    }
+
+    void greekBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, line);
+
+        QCOMPARE(Text_Field(text), line);
+        QCOMPARE(Read_All(line), line.isEmpty() ? QStringList() : QStringList{text});
+    }
+
+    void boundedReading_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("fields");
+        QTest::addColumn<qint64>("most_taken");
+
+        const qsizetype mb = 1024 * 1024;
+        QTest::addRow("5 MB field") << QByteArray(5 * mb, 'a') << 0 << Max_Field_Bytes + 1024;
+        QTest::addRow("10 MB without line ends")
+            << QByteArray("1,").repeated(5 * mb) << int(Max_File_Bytes / 2) << Max_File_Bytes;
+    }
+
+    void boundedReading()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, fields);
+        QFETCH(qint64, most_taken);
+
+        qint64 taken = 0;
+        QCOMPARE(Read_All(data, &taken).size(), fields);
+        QVERIFY2(taken <= most_taken, qPrintable(QString::number(taken)));
+    }
+
+    void writing_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<int>("good_writes");
+
+        // The start-up lines end at bytes 19, 25, 31, 34, ..., 95.
+        QTest::addRow("start-up file") << qint64(4096) << 19;
+        QTest::addRow("nothing") << qint64(0) << 0;
+        QTest::addRow("a byte of line 2") << qint64(20) << 1;
+        QTest::addRow("all but the last byte") << qint64(94) << 18;
+    }
+
+    void writing()
+    {
+        QFETCH(qint64, room);
+        QFETCH(int, good_writes);
+
+        Short_Write_Buffer device;
+        device.room = room;
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        Field_Writer writer(&device);
+        QCOMPARE(Save_Start_Up(writer), good_writes);
+        QCOMPARE(writer.errorString().isEmpty(), good_writes == 19);
+        QCOMPARE(device.data(), Start_Up_Bytes.left(room));
+
+        // A writer that has failed writes nothing more, even to a device that takes it.
+        device.room = 4096;
+        QCOMPARE(writer.Write_Integer(1), good_writes == 19);
+    }
+
+    // A whole set-up read back as written; a file of another kind, or cut short, refused with a
+    // reason.
+    void set_up_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("whole");
+        QByteArray file;
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && Write_Set_Up(&buffer, Odd_Set_Up));
+        QTest::newRow("Greek text and odd captions") << file << true;
+        QTest::newRow("first line in other case")
+            << QByteArray(file).replace("Dalvo", "dalvo") << false;
+        QTest::newRow("last field cut") << file.chopped(3) << false;
+    }
+
+    void set_up()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, whole);
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        Set_Up read;
+        QString why;
+        QCOMPARE(Read_Set_Up(&buffer, read, &why), whole);
+        QCOMPARE(why.isEmpty(), whole);
+        const Set_Up &o = Odd_Set_Up;
+        QVERIFY(!whole ||
+                std::tie(read.Speed_1, read.Speed_2, read.Wave, read.Amplitude, read.Frequency,
+                         read.Balls) ==
+                    std::tie(o.Speed_1, o.Speed_2, o.Wave, o.Amplitude, o.Frequency, o.Balls));
+    }
 };
-
-void tst_Scenario_Fields::splitter_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QStringList>("fields");
-
-    QTest::addRow("quoted") << QByteArray("\" a, b \"\r\n") << QStringList{" a, b "};
-    QTest::addRow("text after quote") << QByteArray("\"a\"x ,b") << QStringList{"a", "b"};
-    QTest::addRow("unquoted") << QByteArray("a b \t\r\n") << QStringList{"a b"};
-    QTest::addRow("leading blanks") << QByteArray(" \ta,\t\"b\"") << QStringList{"a", "b"};
-    QTest::addRow("commas") << QByteArray("a,b,,c") << QStringList{"a", "b", "", "c"};
-    QTest::addRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::addRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::addRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::addRow("LF CR") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-    QTest::addRow("blank line") << QByteArray("a\r\n \r\nb") << QStringList{"a", "", "b"};
-    QTest::addRow("empty quoted") << QByteArray("\"\"") << QStringList{""};
-    QTest::addRow("no data") << QByteArray() << QStringList{};
-    QTest::addRow("open quote to end") << QByteArray("\"a\r\nb") << QStringList{"a\r\nb"};
-    QTest::addRow("start-up file") << Start_Up_Bytes << Start_Up;
-    QTest::addRow("one-line form") << QByteArray(Start_Up_Bytes).replace("\r\n", ",") << Start_Up;
-}
-
-void tst_Scenario_Fields::splitter()
-{
-    QFETCH(QByteArray, data);
-    QFETCH(QStringList, fields);
-
-    QCOMPARE(Read_All(data), fields);
-}
-
-void tst_Scenario_Fields::integer_data()
-{
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("value");
-
-    QTest::addRow("3") << QByteArray("3") << true << 3;
-    QTest::addRow("32768") << QByteArray("32768") << false << 0;
-    QTest::addRow("70000") << QByteArray("70000") << false << 0;
-    QTest::addRow("x") << QByteArray("x") << false << 0;
-    QTest::addRow("1x") << QByteArray("1x") << false << 0;
-    QTest::addRow("sign alone") << QByteArray("-") << false << 0;
-    QTest::addRow("empty") << QByteArray("") << true << 0;
-    QTest::addRow("quoted") << QByteArray("\" -2 \"") << true << -2;
-    QTest::addRow("1.5 up") << QByteArray("1.5") << true << 2;
-    QTest::addRow("2.5 to even") << QByteArray("2.5") << true << 2;
-    QTest::addRow("2.5001 up") << QByteArray("2.5001") << true << 3;
-    QTest::addRow("32767.5 out") << QByteArray("32767.5") << false << 0;
-}
-
-void tst_Scenario_Fields::integer()
-{
-    QFETCH(QByteArray, field);
-    QFETCH(bool, ok);
-    QFETCH(int, value);
-
-    // A field that is not an integer fails that read only: the next field still reads.
-    QByteArray data = field + ",7\r\n";
-    QBuffer buffer(&data);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    Field_Reader reader(&buffer);
-    qint16 into = 12345;
-    QCOMPARE(reader.Read_Integer(into), ok);
-    QCOMPARE(int(into), ok ? value : 12345);
-    QVERIFY(reader.Read_Integer(into));
-    QCOMPARE(into, qint16(7));
-}
-
-void tst_Scenario_Fields::greekBytes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("line"); // empty: the code page cannot hold the text
-
-    QTest::addRow("Greek") << QStringLiteral("Κύμα ΐ")
-                           << QByteArray("\"\xCA\xFD\xEC\xE1 \xC0\"\r\n");
-    QTest::addRow("Cyrillic") << QStringLiteral("Ж") << QByteArray();
-    QTest::addRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray();
-}
-
-void tst_Scenario_Fields::greekBytes()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, line);
-
-    QCOMPARE(Text_Field(text), line);
-    QCOMPARE(Read_All(line), line.isEmpty() ? QStringList() : QStringList{text});
-}
-
-void tst_Scenario_Fields::boundedReading_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("fields");
-    QTest::addColumn<qint64>("most_taken");
-
-    const qsizetype mb = 1024 * 1024;
-    QTest::addRow("5 MB field") << QByteArray(5 * mb, 'a') << 0 << Max_Field_Bytes + 1024;
-    QTest::addRow("10 MB without line ends")
-        << QByteArray("1,").repeated(5 * mb) << int(Max_File_Bytes / 2) << Max_File_Bytes;
-}
-
-void tst_Scenario_Fields::boundedReading()
-{
-    QFETCH(QByteArray, data);
-    QFETCH(int, fields);
-    QFETCH(qint64, most_taken);
-
-    qint64 taken = 0;
-    QCOMPARE(Read_All(data, &taken).size(), fields);
-    QVERIFY2(taken <= most_taken, qPrintable(QString::number(taken)));
-}
-
-void tst_Scenario_Fields::writing_data()
-{
-    QTest::addColumn<qint64>("room");
-    QTest::addColumn<int>("good_writes");
-
-    // The start-up lines end at bytes 19, 25, 31, 34, ..., 95.
-    QTest::addRow("start-up file") << qint64(4096) << 19;
-    QTest::addRow("nothing") << qint64(0) << 0;
-    QTest::addRow("a byte of line 2") << qint64(20) << 1;
-    QTest::addRow("all but the last byte") << qint64(94) << 18;
-}
-
-void tst_Scenario_Fields::writing()
-{
-    QFETCH(qint64, room);
-    QFETCH(int, good_writes);
-
-    Short_Write_Buffer device;
-    device.room = room;
-    QVERIFY(device.open(QIODevice::WriteOnly));
-    Field_Writer writer(&device);
-    QCOMPARE(Save_Start_Up(writer), good_writes);
-    QCOMPARE(writer.errorString().isEmpty(), good_writes == 19);
-    QCOMPARE(device.data(), Start_Up_Bytes.left(room));
-
-    // A writer that has failed writes nothing more, even to a device that takes it.
-    device.room = 4096;
-    QCOMPARE(writer.Write_Integer(1), good_writes == 19);
-}
 
 QTEST_GUILESS_MAIN(tst_Scenario_Fields)
 #include "tst_scenario_fields.moc"

@@ -36,122 +36,116 @@ class tst_wave_maths : public QObject
     Q_OBJECT
 
 private slots:
-    void displacement_data();
-    void displacement();
-    void elapsed_clock_data();
-    void elapsed_clock();
-    void pace_data();
-    void pace();
+    void displacement_data()
+    {
+        QTest::addColumn<int>("wave");
+        QTest::addColumn<Wave>("parameters");
+        QTest::addColumn<int>("ball");
+        QTest::addColumn<float>("t");
+        QTest::addColumn<double>("top");
+        const Wave d = Default_Wave;
+        QTest::newRow("about 1.24 at t .04") << 0 << d << 0 << 0.04f << 1.2428323;
+        QTest::newRow("about -0.016 at t 1") << 0 << d << 0 << 1.f << -0.0159265;
+        QTest::newRow("about 0.008 at t 1") << 0 << d << 5 << 1.f << 0.0079633;
+        QTest::newRow("phase held as single, t 311.08") << 0 << d << 3 << 311.08f << -3.4783583;
+        QTest::newRow("ball 10 not moved at t 1") << 0 << d << 10 << 1.f << Not_Moved;
+        QTest::newRow("wave 1 mirrored, ball 45") << 1 << d << 45 << 1.f << 0.0079633;
+        QTest::newRow("wave 1 mirrored, ball 40") << 1 << d << 40 << 1.f << Not_Moved;
+        QTest::newRow("t 3, both waves on ball 21")
+            << 1 << Wave{0.5f, 20, 3} << 21 << 3.f << 0.9265966;
+        // Parameters only a scenario file can give move no ball and add nothing to the resultant.
+        QTest::newRow("wavelength 0") << 0 << Wave{1, 0, 5} << 5 << 20.f << Not_Moved;
+        QTest::newRow("wavelength inf") << 0 << Wave{1, HUGE_VALF, 5} << 5 << 20.f << Not_Moved;
+        QTest::newRow("wavelength NaN") << 0 << Wave{1, NAN, 5} << 5 << 20.f << Not_Moved;
+        // Frequency x t beyond the single range: the phase would be infinite, the ball NaN.
+        QTest::newRow("largest frequency") << 0 << Wave{FLT_MAX, 10, 5} << 5 << 20.f << Not_Moved;
+    }
+
+    void displacement()
+    {
+        QFETCH(int, wave);
+        QFETCH(Wave, parameters);
+        QFETCH(int, ball);
+        QFETCH(float, t);
+        QFETCH(double, top);
+        std::array<Wave, Wave_Count> waves{Default_Wave, Default_Wave, Default_Wave, Default_Wave};
+        waves[wave] = parameters;
+        const Tick_Positions out = Tick(waves, t);
+        QCOMPARE(out.Moved[wave][ball], !std::isnan(top));
+        const float result = out.Component[wave][ball];
+        QVERIFY2(std::isnan(top) || std::fabs(result - top) <= 1e-6,
+                 qPrintable(QString::number(result)));
+        // The one-ball functions give the very value of the tick.
+        const float position = static_cast<float>(wave % 2 ? Ball_Count - 1 - ball : ball);
+        QVERIFY(std::isnan(top) ||
+                Displacement(parameters.Amplitude, Phase_Angle(parameters, t, position)) == result);
+
+        // The resultant ball is the (finite) sum of its panel's moved components.
+        const int panel = wave / 2;
+        double sum = 0;
+        for (int w = 2 * panel; w < 2 * panel + 2; ++w)
+            sum += out.Moved[w][ball] ? static_cast<double>(out.Component[w][ball]) : 0;
+        QVERIFY(std::fabs(static_cast<double>(out.Resultant[ball][panel]) - sum) <= 1e-5);
+    }
+
+    void elapsed_clock_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<float>("seconds");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("1") << 1 << 0.04f << " .04";
+        QTest::newRow("25") << 25 << 1.f << " 1";
+        QTest::newRow("7777") << 7777 << 311.08f << " 311.08";
+    }
+
+    void elapsed_clock()
+    {
+        QFETCH(int, ticks);
+        QFETCH(float, seconds);
+        QFETCH(QString, caption);
+        Elapsed_Clock clock;
+        for (int k = 0; k < ticks; ++k)
+            clock.Advance();
+        QCOMPARE(clock.Hundredths(), qint64{4} * ticks);
+        QVERIFY(clock.Seconds() == seconds); // exact: the nearest single to 0.04 k
+        QCOMPARE(Number_Text(clock.Seconds()), caption);
+        QCOMPARE(clock.On_Whole_Second(), ticks % 25 == 0);
+    }
+
+    // "done": when each tick ends, in ms after the schedule was anchored; "waits": what the
+    // schedule answers after each.
+    void pace_data()
+    {
+        QTest::addColumn<Pace>("pace");
+        QTest::addColumn<QString>("done");
+        QTest::addColumn<QString>("waits");
+        const auto row = [](const char *name, Pace pace, const char *done, const char *waits) {
+            QTest::newRow(name) << pace << QString(done) << QString(waits);
+        };
+        row("fastest: the 5 ms timer", Pace::Fastest, "3 9", "5 5");
+        row("real time, on time", Pace::Real_Time, "40 80 120", "40 40 40");
+        row("jitter does not add up", Pace::Real_Time, "41 81.5 121.2", "39 39 39");
+        row("slow motion", Pace::Slow_Motion, "161 321", "159 159");
+        // One tick at a time, never two: late, the next is asked for at once, then back on time.
+        row("late tick", Pace::Real_Time, "40 130 131 160", "40 0 29 40");
+        row("lag of .5 s made up", Pace::Real_Time, "40 620 621", "40 0 0");
+        row("longer lag forgiven", Pace::Real_Time, "40 700 701 740", "40 0 39 40");
+    }
+
+    void pace()
+    {
+        QFETCH(Pace, pace);
+        QFETCH(QString, done);
+        QFETCH(QString, waits);
+        constexpr qint64 Anchor_Ns = 7'000'000'000; // any wall-clock time
+        Pace_Schedule schedule(pace);
+        schedule.Anchor(Anchor_Ns);
+        QStringList answers;
+        for (const QString &ms : done.split(' '))
+            answers << QString::number(schedule.Tick_Done(Anchor_Ns + qint64(ms.toDouble() * 1e6)));
+        QCOMPARE(answers.join(' '), waits);
+    }
 };
-
-void tst_wave_maths::displacement_data()
-{
-    QTest::addColumn<int>("wave");
-    QTest::addColumn<Wave>("parameters");
-    QTest::addColumn<int>("ball");
-    QTest::addColumn<float>("t");
-    QTest::addColumn<double>("top");
-    const Wave d = Default_Wave;
-    QTest::newRow("about 1.24 at t .04") << 0 << d << 0 << 0.04f << 1.2428323;
-    QTest::newRow("about -0.016 at t 1") << 0 << d << 0 << 1.f << -0.0159265;
-    QTest::newRow("about 0.008 at t 1") << 0 << d << 5 << 1.f << 0.0079633;
-    QTest::newRow("phase held as single, t 311.08") << 0 << d << 3 << 311.08f << -3.4783583;
-    QTest::newRow("ball 10 not moved at t 1") << 0 << d << 10 << 1.f << Not_Moved;
-    QTest::newRow("wave 1 mirrored, ball 45") << 1 << d << 45 << 1.f << 0.0079633;
-    QTest::newRow("wave 1 mirrored, ball 40") << 1 << d << 40 << 1.f << Not_Moved;
-    QTest::newRow("t 3, both waves on ball 21") << 1 << Wave{0.5f, 20, 3} << 21 << 3.f << 0.9265966;
-    // Parameters only a scenario file can give move no ball and add nothing to the resultant.
-    QTest::newRow("wavelength 0") << 0 << Wave{1, 0, 5} << 5 << 20.f << Not_Moved;
-    QTest::newRow("wavelength inf") << 0 << Wave{1, HUGE_VALF, 5} << 5 << 20.f << Not_Moved;
-    QTest::newRow("wavelength NaN") << 0 << Wave{1, NAN, 5} << 5 << 20.f << Not_Moved;
-    // Frequency x t beyond the single range: the phase would be infinite, the ball NaN.
-    QTest::newRow("largest frequency") << 0 << Wave{FLT_MAX, 10, 5} << 5 << 20.f << Not_Moved;
-}
-
-void tst_wave_maths::displacement()
-{
-    QFETCH(int, wave);
-    QFETCH(Wave, parameters);
-    QFETCH(int, ball);
-    QFETCH(float, t);
-    QFETCH(double, top);
-    std::array<Wave, Wave_Count> waves{Default_Wave, Default_Wave, Default_Wave, Default_Wave};
-    waves[wave] = parameters;
-    const Tick_Positions out = Tick(waves, t);
-    QCOMPARE(out.Moved[wave][ball], !std::isnan(top));
-    const float result = out.Component[wave][ball];
-    QVERIFY2(std::isnan(top) || std::fabs(result - top) <= 1e-6,
-             qPrintable(QString::number(result)));
-    // The one-ball functions give the very value of the tick.
-    const float position = static_cast<float>(wave % 2 ? Ball_Count - 1 - ball : ball);
-    QVERIFY(std::isnan(top) ||
-            Displacement(parameters.Amplitude, Phase_Angle(parameters, t, position)) == result);
-
-    // The resultant ball is the (finite) sum of its panel's moved components.
-    const int panel = wave / 2;
-    double sum = 0;
-    for (int w = 2 * panel; w < 2 * panel + 2; ++w)
-        sum += out.Moved[w][ball] ? static_cast<double>(out.Component[w][ball]) : 0;
-    QVERIFY(std::fabs(static_cast<double>(out.Resultant[ball][panel]) - sum) <= 1e-5);
-}
-
-void tst_wave_maths::elapsed_clock_data()
-{
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<float>("seconds");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("1") << 1 << 0.04f << " .04";
-    QTest::newRow("25") << 25 << 1.f << " 1";
-    QTest::newRow("7777") << 7777 << 311.08f << " 311.08";
-}
-
-void tst_wave_maths::elapsed_clock()
-{
-    QFETCH(int, ticks);
-    QFETCH(float, seconds);
-    QFETCH(QString, caption);
-    Elapsed_Clock clock;
-    for (int k = 0; k < ticks; ++k)
-        clock.Advance();
-    QCOMPARE(clock.Hundredths(), qint64{4} * ticks);
-    QVERIFY(clock.Seconds() == seconds); // exact: the nearest single to 0.04 k
-    QCOMPARE(Number_Text(clock.Seconds()), caption);
-    QCOMPARE(clock.On_Whole_Second(), ticks % 25 == 0);
-}
-
-// "done": when each tick ends, in ms after the schedule was anchored; "waits": what the schedule
-// answers after each.
-void tst_wave_maths::pace_data()
-{
-    QTest::addColumn<Pace>("pace");
-    QTest::addColumn<QString>("done");
-    QTest::addColumn<QString>("waits");
-    const auto row = [](const char *name, Pace pace, const char *done, const char *waits) {
-        QTest::newRow(name) << pace << QString(done) << QString(waits);
-    };
-    row("fastest: the 5 ms timer", Pace::Fastest, "3 9", "5 5");
-    row("real time, on time", Pace::Real_Time, "40 80 120", "40 40 40");
-    row("jitter does not add up", Pace::Real_Time, "41 81.5 121.2", "39 39 39");
-    row("slow motion", Pace::Slow_Motion, "161 321", "159 159");
-    // One tick at a time, never two: late, the next is asked for at once, then back on time.
-    row("late tick", Pace::Real_Time, "40 130 131 160", "40 0 29 40");
-    row("lag of .5 s made up", Pace::Real_Time, "40 620 621", "40 0 0");
-    row("longer lag forgiven", Pace::Real_Time, "40 700 701 740", "40 0 39 40");
-}
-
-void tst_wave_maths::pace()
-{
-    QFETCH(Pace, pace);
-    QFETCH(QString, done);
-    QFETCH(QString, waits);
-    constexpr qint64 Anchor_Ns = 7'000'000'000; // any wall-clock time
-    Pace_Schedule schedule(pace);
-    schedule.Anchor(Anchor_Ns);
-    QStringList answers;
-    for (const QString &ms : done.split(' '))
-        answers << QString::number(schedule.Tick_Done(Anchor_Ns + qint64(ms.toDouble() * 1e6)));
-    QCOMPARE(answers.join(' '), waits);
-}
 
 QTEST_APPLESS_MAIN(tst_wave_maths)
 #include "tst_wave_maths.moc"

@@ -9,25 +9,6 @@
 
 using namespace Scenario_Test;
 
-// The file chooser's open and save flows as a user runs them with mouse and keys.
-class tst_file_chooser : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void cancel_pick_then_save();
-    void name_completion_data();
-    void name_completion();
-    void directory_change_resets_name_data();
-    void directory_change_resets_name();
-    void unreadable_drive_data();
-    void unreadable_drive();
-    void drives_from_mount_table();
-    void names_the_list_shows();
-    void picked_name_stays_data();
-    void picked_name_stays();
-};
-
 namespace {
 
 // A scenario unlike the start-up set-up: speeds 7 and 12, all waves chosen.
@@ -42,232 +23,242 @@ QPointer<frm_Dalvo_Files> Shown_Chooser(frm_dalvo &form, bool open)
 
 } // namespace
 
-// A user cancels a save, picks a file from the list and opens it, then saves straight after: that
-// joins the folder with the full path still held, which names no file.
-void tst_file_chooser::cancel_pick_then_save()
+// The file chooser's open and save flows as a user runs them with mouse and keys.
+class tst_file_chooser : public QObject
 {
-    Working_Folder folder;
-    QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
-    QVERIFY(folder.Write(QStringLiteral("b.dlv"), Other_Scenario));
-    frm_dalvo form;
-    QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
-    QVERIFY(files);
-    files->txt_FName->Set_Text(QStringLiteral("kept.dlv"));
-    Message_Box_Watcher watcher;
-    QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
-    QVERIFY(!files || files->Unloaded());
-    QCOMPARE(form.Module().File_Name, QStringLiteral("kept.dlv"));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: New file"));
+    Q_OBJECT
 
-    files = Shown_Chooser(form, true);
-    QVERIFY(files);
-    QCOMPARE(QApplication::focusWidget(), files->fil_list);
-    const QRect b = files->fil_list->visualItemRect(files->fil_list->item(1));
-    QTest::mouseClick(files->fil_list->viewport(), Qt::LeftButton, {}, b.center());
-    QCOMPARE(files->txt_FName->text(), QStringLiteral("b.dlv"));
-    QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
-    QCOMPARE(watcher.Texts(), QStringList());
-    QVERIFY(!files || files->Unloaded());
-    QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: b.dlv"));
-    // The speed's scroll bar moved to 7, and its handler rewrote the caption.
-    QCOMPARE(form.lbl_c1->Caption(), QStringLiteral(" 7"));
+private slots:
+    // A user cancels a save, picks a file from the list and opens it, then saves straight after:
+    // that joins the folder with the full path still held, which names no file.
+    void cancel_pick_then_save()
+    {
+        Working_Folder folder;
+        QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
+        QVERIFY(folder.Write(QStringLiteral("b.dlv"), Other_Scenario));
+        frm_dalvo form;
+        QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+        QVERIFY(files);
+        files->txt_FName->Set_Text(QStringLiteral("kept.dlv"));
+        Message_Box_Watcher watcher;
+        QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
+        QVERIFY(!files || files->Unloaded());
+        QCOMPARE(form.Module().File_Name, QStringLiteral("kept.dlv"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: New file"));
 
-    form.cmd_Save_Click();
-    QCOMPARE(Dalvo_Files(form).txt_FName->text(), QStringLiteral("*.dlv"));
-    Dalvo_Files(form).cmd_OK_Click();
-    Compare_Sorry_Boxes(watcher, {Scenario::Saving_Problem});
-    QCOMPARE(form.Module().File_Name, QDir::currentPath() + '/' + folder.File("b.dlv"));
-    QCOMPARE(folder.Entries(), (QStringList{"a.dlv", "b.dlv"}));
-    QCOMPARE(folder.Read(QStringLiteral("b.dlv")), Other_Scenario);
-}
-
-void tst_file_chooser::name_completion_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("enter"); // confirmed by Enter in the box, else by a click on Save
-    QTest::addColumn<QString>("saved_as");
-    QTest::addRow("click, no extension") << "name" << false << "name.dlv";
-    QTest::addRow("click, upper case") << "NAME.DLV" << false << "NAME.DLV";
-    QTest::addRow("click, mixed case") << "name.Dlv" << false << "name.Dlv.dlv";
-    QTest::addRow("Enter, no extension") << "name" << true << "name";
-}
-
-// A click on Save takes the focus from the text box first, which completes the name; Enter
-// confirms with the focus still in the box. The start-up set-up is saved byte for byte over a
-// longer file.
-void tst_file_chooser::name_completion()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, enter);
-    QFETCH(QString, saved_as);
-
-    Working_Folder folder;
-    QVERIFY(folder.Write(saved_as, QByteArray(500, 'x')));
-    frm_dalvo form;
-    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
-    QVERIFY(files);
-    QSignalSpy lost_focus(files->txt_FName, &TextBox::LostFocus);
-    QTest::mouseClick(files->txt_FName, Qt::LeftButton);
-    files->txt_FName->selectAll();
-    QTest::keyClicks(files->txt_FName, typed);
-    Message_Box_Watcher watcher;
-    if (enter)
-        QTest::keyClick(files->txt_FName, Qt::Key_Return);
-    else
+        files = Shown_Chooser(form, true);
+        QVERIFY(files);
+        QCOMPARE(QApplication::focusWidget(), files->fil_list);
+        const QRect b = files->fil_list->visualItemRect(files->fil_list->item(1));
+        QTest::mouseClick(files->fil_list->viewport(), Qt::LeftButton, {}, b.center());
+        QCOMPARE(files->txt_FName->text(), QStringLiteral("b.dlv"));
         QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
+        QCOMPARE(watcher.Texts(), QStringList());
+        QVERIFY(!files || files->Unloaded());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: b.dlv"));
+        // The speed's scroll bar moved to 7, and its handler rewrote the caption.
+        QCOMPARE(form.lbl_c1->Caption(), QStringLiteral(" 7"));
 
-    QCOMPARE(lost_focus.size(), enter ? 0 : 1);
-    QCOMPARE(watcher.Texts(), QStringList());
-    QCOMPARE(folder.Entries(), QStringList{saved_as});
-    QCOMPARE(folder.Read(saved_as), Start_Up_Bytes);
-    // The caption shows the text box, not the completed name.
-    QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: ") + typed);
-}
+        form.cmd_Save_Click();
+        QCOMPARE(Dalvo_Files(form).txt_FName->text(), QStringLiteral("*.dlv"));
+        Dalvo_Files(form).cmd_OK_Click();
+        Compare_Sorry_Boxes(watcher, {Scenario::Saving_Problem});
+        QCOMPARE(form.Module().File_Name, QDir::currentPath() + '/' + folder.File("b.dlv"));
+        QCOMPARE(folder.Entries(), (QStringList{"a.dlv", "b.dlv"}));
+        QCOMPARE(folder.Read(QStringLiteral("b.dlv")), Other_Scenario);
+    }
 
-void tst_file_chooser::directory_change_resets_name_data()
-{
-    QTest::addColumn<bool>("open");
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addRow("open in the root folder")
-        << true << "/" << QStringList{Opening, Opening, Not_Dalvo};
-    QTest::addRow("save in a subfolder") << false << "sub" << QStringList{Scenario::Saving_Problem};
-}
+    void name_completion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter"); // confirmed by Enter in the box, else by a click on Save
+        QTest::addColumn<QString>("saved_as");
+        QTest::addRow("click, no extension") << "name" << false << "name.dlv";
+        QTest::addRow("click, upper case") << "NAME.DLV" << false << "NAME.DLV";
+        QTest::addRow("click, mixed case") << "name.Dlv" << false << "name.Dlv.dlv";
+        QTest::addRow("Enter, no extension") << "name" << true << "name";
+    }
 
-// A directory change puts the pattern back into the box; confirming it names no file, not even
-// one literally called so. The root folder already ends in its separator.
-void tst_file_chooser::directory_change_resets_name()
-{
-    QFETCH(bool, open);
-    QFETCH(QString, where);
-    QFETCH(QStringList, messages);
+    // A click on Save takes the focus from the text box first, which completes the name; Enter
+    // confirms with the focus still in the box. The start-up set-up is saved byte for byte over a
+    // longer file.
+    void name_completion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(QString, saved_as);
 
-    Working_Folder folder;
-    QVERIFY(QDir().mkdir(QStringLiteral("sub")));
-    QVERIFY(folder.Write(QStringLiteral("sub/*.dlv"), Other_Scenario));
-    const QString pattern_path = QDir(where).absoluteFilePath(QStringLiteral("*.dlv"));
-    frm_dalvo form;
-    open ? form.cmd_Open_Click() : form.cmd_Save_Click();
-    frm_Dalvo_Files &files = Dalvo_Files(form);
-    files.txt_FName->Set_Text(QStringLiteral("mine.dlv"));
-    files.dir_list->Set_Path(where);
-    QCOMPARE(files.txt_FName->text(), QStringLiteral("*.dlv"));
-    Message_Box_Watcher watcher;
-    files.cmd_OK_Click();
-    Compare_Sorry_Boxes(watcher, messages);
-    QCOMPARE(form.Module().File_Name, pattern_path);
-    QCOMPARE(folder.Read(QStringLiteral("sub/*.dlv")), Other_Scenario);
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/*.dlv")));
-}
+        Working_Folder folder;
+        QVERIFY(folder.Write(saved_as, QByteArray(500, 'x')));
+        frm_dalvo form;
+        const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+        QVERIFY(files);
+        QSignalSpy lost_focus(files->txt_FName, &TextBox::LostFocus);
+        QTest::mouseClick(files->txt_FName, Qt::LeftButton);
+        files->txt_FName->selectAll();
+        QTest::keyClicks(files->txt_FName, typed);
+        Message_Box_Watcher watcher;
+        if (enter)
+            QTest::keyClick(files->txt_FName, Qt::Key_Return);
+        else
+            QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
 
-void tst_file_chooser::unreadable_drive_data()
-{
-    QTest::addColumn<bool>("hangs"); // else its mount point is gone
-    QTest::addRow("mount point gone") << false;
-    QTest::addRow("drive that does not answer") << true;
-}
+        QCOMPARE(lost_focus.size(), enter ? 0 : 1);
+        QCOMPARE(watcher.Texts(), QStringList());
+        QCOMPARE(folder.Entries(), QStringList{saved_as});
+        QCOMPARE(folder.Read(saved_as), Start_Up_Bytes);
+        // The caption shows the text box, not the completed name.
+        QCOMPARE(form.windowTitle(), QStringLiteral("Dalvo: ") + typed);
+    }
 
-// A volume that cannot be read changes nothing, and one that does not answer gets the message
-// within the time limit. The wheel over the closed list changes no drive.
-void tst_file_chooser::unreadable_drive()
-{
-    QFETCH(bool, hangs);
-    Working_Folder folder;
-    QVERIFY(QDir(folder.File({})).mkpath(QStringLiteral("start")));
-    const QString start = folder.File(QStringLiteral("start"));
-    QVERIFY(QDir::setCurrent(start));
-    frm_dalvo form;
-    frm_Dalvo_Files &files = Dalvo_Files(form);
-    files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(hangs ? "start" : "gone")});
-    if (hangs)
-        files.Drv_list->Set_Probe(
-            [](const QString &) {
-                std::this_thread::sleep_for(std::chrono::hours(1));
-                return true;
-            },
-            std::chrono::milliseconds(200));
-    files.txt_FName->Set_Text(QStringLiteral("typed.dlv"));
-    Message_Box_Watcher watcher;
-    const QPoint at(5, 5);
-    QWheelEvent wheel(at, files.Drv_list->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(files.Drv_list, &wheel);
-    QCOMPARE(files.Drv_list->currentIndex(), 0);
-    QCOMPARE(watcher.Texts(), QStringList());
-    QElapsedTimer clock;
-    clock.start();
-    files.Drv_list->setCurrentIndex(1); // as the user picks it
-    Compare_Sorry_Boxes(watcher, {Scenario::Disk_Problem});
-    QCOMPARE_LT(clock.elapsed(), 2000);
-    QCOMPARE(files.dir_list->Path(), start);
-    QCOMPARE(files.fil_list->Path(), start);
-    QCOMPARE(QDir::currentPath(), start);
-    QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
-}
+    void directory_change_resets_name_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addRow("open in the root folder")
+            << true << "/" << QStringList{Opening, Opening, Not_Dalvo};
+        QTest::addRow("save in a subfolder")
+            << false << "sub" << QStringList{Scenario::Saving_Problem};
+    }
 
-// The drives come from the mount table alone: the root, then real volumes, no pseudo ones.
-void tst_file_chooser::drives_from_mount_table()
-{
-    const QByteArray table = "overlay / overlay rw 0 0\nproc /proc proc rw 0 0\n"
-                             "/dev/sdb1 /media/usb\\040stick vfat rw 0 0\ntmpfs /tmp tmpfs rw 0 0\n"
-                             "tmpfs /dev/shm tmpfs rw 0 0\nsystemd-1 /home autofs rw 0 0\n"
-                             "/dev/sda2 /home ext4 rw 0 0\n//server/share /mnt/s cifs rw 0 0\n"
-                             "/dev/sda3 /var/run/x ext4 rw 0 0\nserver:/e /mnt/n nfs rw 0 0\n";
-    QCOMPARE(File_Lists::Mounted_Roots(table),
-             (QStringList{"/", "/home", "/media/usb stick", "/mnt/s", "/tmp"}));
-}
+    // A directory change puts the pattern back into the box; confirming it names no file, not even
+    // one literally called so. The root folder already ends in its separator.
+    void directory_change_resets_name()
+    {
+        QFETCH(bool, open);
+        QFETCH(QString, where);
+        QFETCH(QStringList, messages);
 
-// The list shows the name an empty box saves (".dlv"), and leaves out a name that is not valid
-// UTF-8: shown with a replacement character, it would name another file.
-void tst_file_chooser::names_the_list_shows()
-{
-    Working_Folder folder;
-    const QByteArray raw = QFile::encodeName(folder.File({})) + "a\xff.dlv";
-    const int made = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
-    QVERIFY(made >= 0);
-    ::close(made);
-    frm_dalvo form;
-    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
-    QVERIFY(files);
-    QTest::mouseClick(files->txt_FName, Qt::LeftButton);
-    files->txt_FName->clear();
-    Message_Box_Watcher watcher;
-    QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
-    QCOMPARE(watcher.Texts(), QStringList());
-    QCOMPARE(folder.Read(QStringLiteral(".dlv")), Start_Up_Bytes);
-    form.cmd_Open_Click();
-    QCOMPARE(Dalvo_Files(form).fil_list->count(), 1);
-    QCOMPARE(Dalvo_Files(form).fil_list->List(0), QStringLiteral(".dlv"));
-}
+        Working_Folder folder;
+        QVERIFY(QDir().mkdir(QStringLiteral("sub")));
+        QVERIFY(folder.Write(QStringLiteral("sub/*.dlv"), Other_Scenario));
+        const QString pattern_path = QDir(where).absoluteFilePath(QStringLiteral("*.dlv"));
+        frm_dalvo form;
+        open ? form.cmd_Open_Click() : form.cmd_Save_Click();
+        frm_Dalvo_Files &files = Dalvo_Files(form);
+        files.txt_FName->Set_Text(QStringLiteral("mine.dlv"));
+        files.dir_list->Set_Path(where);
+        QCOMPARE(files.txt_FName->text(), QStringLiteral("*.dlv"));
+        Message_Box_Watcher watcher;
+        files.cmd_OK_Click();
+        Compare_Sorry_Boxes(watcher, messages);
+        QCOMPARE(form.Module().File_Name, pattern_path);
+        QCOMPARE(folder.Read(QStringLiteral("sub/*.dlv")), Other_Scenario);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/*.dlv")));
+    }
 
-void tst_file_chooser::picked_name_stays_data()
-{
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("on_name"); // else below the names
-    QTest::addRow("Ctrl+click on the name") << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
-    QTest::addRow("Ctrl+click below") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
-    QTest::addRow("click below") << Qt::KeyboardModifiers() << false;
-}
+    void unreadable_drive_data()
+    {
+        QTest::addColumn<bool>("hangs"); // else its mount point is gone
+        QTest::addRow("mount point gone") << false;
+        QTest::addRow("drive that does not answer") << true;
+    }
 
-// Once a name is picked, the list keeps one picked, and the name box and File_Name keep it.
-void tst_file_chooser::picked_name_stays()
-{
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, on_name);
-    Working_Folder folder;
-    QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
-    frm_dalvo form;
-    const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, true);
-    QVERIFY(files);
-    QWidget *names = files->fil_list->viewport();
-    const QPoint a = files->fil_list->visualItemRect(files->fil_list->item(0)).center();
-    QTest::mouseClick(names, Qt::LeftButton, {}, a);
-    QTest::mouseClick(names, Qt::LeftButton, modifiers,
-                      on_name ? a : QPoint(a.x(), names->height() - 3));
-    QCOMPARE(files->fil_list->ListIndex(), 0);
-    QCOMPARE(files->txt_FName->text(), QStringLiteral("a.dlv"));
-    QCOMPARE(form.Module().File_Name, QStringLiteral("a.dlv"));
-}
+    // A volume that cannot be read changes nothing, and one that does not answer gets the message
+    // within the time limit. The wheel over the closed list changes no drive.
+    void unreadable_drive()
+    {
+        QFETCH(bool, hangs);
+        Working_Folder folder;
+        QVERIFY(QDir(folder.File({})).mkpath(QStringLiteral("start")));
+        const QString start = folder.File(QStringLiteral("start"));
+        QVERIFY(QDir::setCurrent(start));
+        frm_dalvo form;
+        frm_Dalvo_Files &files = Dalvo_Files(form);
+        files.Drv_list->List_Drives({QStringLiteral("/"), folder.File(hangs ? "start" : "gone")});
+        if (hangs)
+            files.Drv_list->Set_Probe(
+                [](const QString &) {
+                    std::this_thread::sleep_for(std::chrono::hours(1));
+                    return true;
+                },
+                std::chrono::milliseconds(200));
+        files.txt_FName->Set_Text(QStringLiteral("typed.dlv"));
+        Message_Box_Watcher watcher;
+        const QPoint at(5, 5);
+        QWheelEvent wheel(at, files.Drv_list->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(files.Drv_list, &wheel);
+        QCOMPARE(files.Drv_list->currentIndex(), 0);
+        QCOMPARE(watcher.Texts(), QStringList());
+        QElapsedTimer clock;
+        clock.start();
+        files.Drv_list->setCurrentIndex(1); // as the user picks it
+        Compare_Sorry_Boxes(watcher, {Scenario::Disk_Problem});
+        QCOMPARE_LT(clock.elapsed(), 2000);
+        QCOMPARE(files.dir_list->Path(), start);
+        QCOMPARE(files.fil_list->Path(), start);
+        QCOMPARE(QDir::currentPath(), start);
+        QCOMPARE(files.txt_FName->text(), QStringLiteral("typed.dlv"));
+    }
+
+    // The drives come from the mount table alone: the root, then real volumes, no pseudo ones.
+    void drives_from_mount_table()
+    {
+        const QByteArray table =
+            "overlay / overlay rw 0 0\nproc /proc proc rw 0 0\n"
+            "/dev/sdb1 /media/usb\\040stick vfat rw 0 0\ntmpfs /tmp tmpfs rw 0 0\n"
+            "tmpfs /dev/shm tmpfs rw 0 0\nsystemd-1 /home autofs rw 0 0\n"
+            "/dev/sda2 /home ext4 rw 0 0\n//server/share /mnt/s cifs rw 0 0\n"
+            "/dev/sda3 /var/run/x ext4 rw 0 0\nserver:/e /mnt/n nfs rw 0 0\n";
+        QCOMPARE(File_Lists::Mounted_Roots(table),
+                 (QStringList{"/", "/home", "/media/usb stick", "/mnt/s", "/tmp"}));
+    }
+
+    // The list shows the name an empty box saves (".dlv"), and leaves out a name that is not valid
+    // UTF-8: shown with a replacement character, it would name another file.
+    void names_the_list_shows()
+    {
+        Working_Folder folder;
+        const QByteArray raw = QFile::encodeName(folder.File({})) + "a\xff.dlv";
+        const int made = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(made >= 0);
+        ::close(made);
+        frm_dalvo form;
+        const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
+        QVERIFY(files);
+        QTest::mouseClick(files->txt_FName, Qt::LeftButton);
+        files->txt_FName->clear();
+        Message_Box_Watcher watcher;
+        QTest::mouseClick(files->cmd_OK, Qt::LeftButton);
+        QCOMPARE(watcher.Texts(), QStringList());
+        QCOMPARE(folder.Read(QStringLiteral(".dlv")), Start_Up_Bytes);
+        form.cmd_Open_Click();
+        QCOMPARE(Dalvo_Files(form).fil_list->count(), 1);
+        QCOMPARE(Dalvo_Files(form).fil_list->List(0), QStringLiteral(".dlv"));
+    }
+
+    void picked_name_stays_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("on_name"); // else below the names
+        QTest::addRow("Ctrl+click on the name")
+            << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+        QTest::addRow("Ctrl+click below") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+        QTest::addRow("click below") << Qt::KeyboardModifiers() << false;
+    }
+
+    // Once a name is picked, the list keeps one picked, and the name box and File_Name keep it.
+    void picked_name_stays()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, on_name);
+        Working_Folder folder;
+        QVERIFY(folder.Write(QStringLiteral("a.dlv"), Start_Up_Bytes));
+        frm_dalvo form;
+        const QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, true);
+        QVERIFY(files);
+        QWidget *names = files->fil_list->viewport();
+        const QPoint a = files->fil_list->visualItemRect(files->fil_list->item(0)).center();
+        QTest::mouseClick(names, Qt::LeftButton, {}, a);
+        QTest::mouseClick(names, Qt::LeftButton, modifiers,
+                          on_name ? a : QPoint(a.x(), names->height() - 3));
+        QCOMPARE(files->fil_list->ListIndex(), 0);
+        QCOMPARE(files->txt_FName->text(), QStringLiteral("a.dlv"));
+        QCOMPARE(form.Module().File_Name, QStringLiteral("a.dlv"));
+    }
+};
 
 QTEST_MAIN(tst_file_chooser)
 #include "tst_file_chooser.moc"

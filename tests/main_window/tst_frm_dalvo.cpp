@@ -7,14 +7,17 @@
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
-#include <functional>
 
 using namespace Window_Test;
 
 namespace {
 
-// Steps as a user, a scenario file or the timer would take them.
-using Steps = std::function<void(frm_dalvo &)>;
+// A step as a user or a scenario file takes it: a scroll bar moved to a value, or a caption given.
+struct Set
+{
+    const char *object;
+    QVariant value;
+};
 
 // A control's property, found by object name, as it should read.
 struct Property
@@ -23,29 +26,16 @@ struct Property
     QVariant value;
 };
 
-enum class Parameter
-{
-    Frequency,
-    Wavelength,
-    Amplitude,
-};
-
 // A wave's parameter as it should be held (compared to 7 digits, as a single prints).
 struct Held
 {
-    Parameter parameter;
+    std::array<float, 4> Dalvo_module::Module_State::*parameter;
     int wave;
     float value;
 };
-
-float Value_Of(frm_dalvo &form, const Held &held)
-{
-    const auto i = static_cast<std::size_t>(held.wave);
-    const Dalvo_module::Module_State &m = form.Module();
-    return held.parameter == Parameter::Frequency    ? m.Frequency.at(i)
-           : held.parameter == Parameter::Wavelength ? m.Wavelength.at(i)
-                                                     : m.Amplitude.at(i);
-}
+constexpr auto Frequency = &Dalvo_module::Module_State::Frequency;
+constexpr auto Wavelength = &Dalvo_module::Module_State::Wavelength;
+constexpr auto Amplitude = &Dalvo_module::Module_State::Amplitude;
 
 void Compare(frm_dalvo &form, const QList<Property> &properties, const QList<Held> &held)
 {
@@ -57,12 +47,13 @@ void Compare(frm_dalvo &form, const QList<Property> &properties, const QList<Hel
         QCOMPARE(object->property(p.property).toString(), p.value.toString());
     }
     for (const Held &h : held)
-        QCOMPARE(QString::number(Value_Of(form, h), 'g', 7), QString::number(h.value, 'g', 7));
+        QCOMPARE(QString::number((form.Module().*h.parameter).at(std::size_t(h.wave)), 'g', 7),
+                 QString::number(h.value, 'g', 7));
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Steps)
+Q_DECLARE_METATYPE(QList<Set>)
 Q_DECLARE_METATYPE(QList<Property>)
 Q_DECLARE_METATYPE(QList<Held>)
 
@@ -72,357 +63,361 @@ class tst_frm_dalvo : public QObject
     Q_OBJECT
 
 private slots:
-    void start_up();
-    void parameters_data();
-    void parameters();
-    void ticks_data();
-    void ticks();
-    void no_error_escapes_a_handler();
-    void zero_frequency_and_the_speed();
-    void keys_move_scroll_bars();
-    void names_and_tooltips();
-    void frame_colour_is_its_own();
-    void scroll_bar_drag_and_right_click();
+    void start_up()
+    {
+        frm_dalvo form;
+        Compare(form,
+                {{"frm_dalvo", "windowTitle", "Dalvo: New file"},
+                 {"frm_dalvo", "Elapsed_Time", 0},
+                 {"frm_dalvo", "End_Time", 20},
+                 {"lbl_time", "Caption", "0.00"},
+                 {"lbl_c2", "Caption", "10"},
+                 {"lbl_ff(3)", "Caption", "1"},
+                 {"lbl_AA(1)", "Caption", "5"},
+                 {"Label1(0)", "Caption", "Ταχύτητα διάδοσης:"},
+                 {"chk_wave4", "text", "Κύμα 2"},
+                 {"chk_wave1", "Value", 1},
+                 {"chk_wave2", "Value", 0},
+                 {"chk_wave3", "Value", 1},
+                 {"chk_wave4", "Value", 0},
+                 {"chk_balls(2)", "Value", 1},
+                 {"frm_WaveAttr(0)", "enabled", true},
+                 {"hsc_A(2)", "enabled", true},
+                 {"chk_wave4", "enabled", true},
+                 {"frm_WaveAttr(1)", "enabled", false},
+                 {"hsc_f(1)", "enabled", false},
+                 {"lbl_AA(3)", "enabled", false},
+                 {"chk_balls(0)", "enabled", false},
+                 {"hsc_c1", "minimum", 1},
+                 {"hsc_c1", "maximum", 20},
+                 {"hsc_c1", "value", 10},
+                 {"hsc_f(3)", "maximum", 20},
+                 {"hsc_f(3)", "value", 10},
+                 {"hsc_A(0)", "maximum", 15},
+                 {"hsc_A(0)", "value", 5},
+                 {"hsc_A(0)", "pageStep", 1},
+                 {"Timer1", "interval", 5},
+                 {"Timer1", "active", false}},
+                {{Frequency, 3, 1}, {Wavelength, 0, 10}, {Wavelength, 3, 10}, {Amplitude, 2, 5}});
+        QCOMPARE(form.Module().Speed_1, 10.0f);
+        QCOMPARE(form.Module().Speed_2, 10.0f);
+        QCOMPARE(form.size(), QSize(1016, 736));
+        QCOMPARE(form.Module().Panel_Span_Height, qint16{9150});
+        QCOMPARE(form.Module().Panel2_Height, qint16{4110});
+        // cmd_Go shows the very picture object that Image2 stores, not a look-alike.
+        QVERIFY(form.Image2->Shown_Picture());
+        QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
+        QCOMPARE(form.Shape1[0]->Box().height(), form.Shape1[0]->Box().width()); // circles
+        QCOMPARE(form.findChild<QObject *>("hsc_A(2)"), form.hsc_A[2]);
+        QCOMPARE(form.findChild<QObject *>("Shape12(50)"), form.Shape12[50]);
+    }
+
+    void parameters_data()
+    {
+        QTest::addColumn<QList<Set>>("steps");
+        QTest::addColumn<bool>(
+            "load"); // the scroll bars then set from the captions, as a load does
+        QTest::addColumn<QList<Property>>("properties");
+        QTest::addColumn<QList<Held>>("held");
+        QTest::addColumn<QStringList>(
+            "changed");                 // the scroll bars that raise their Change, in order
+        QTest::addColumn<int>("error"); // the error code that reaches the steps, or 0
+        using Sets = QList<Set>;
+        using Properties = QList<Property>;
+        using Helds = QList<Held>;
+        QTest::newRow("hsc_f(2) to 5")
+            << Sets{{"hsc_f(2)", 5}} << false << Properties{{"lbl_ff(2)", "Caption", " .5"}}
+            << Helds{{Frequency, 2, 0.5f}, {Wavelength, 2, 20}, {Amplitude, 2, 5}}
+            << QStringList{"hsc_f(2)"} << 0;
+        // A speed re-derives its panel's wavelengths only, and reads no amplitude caption.
+        QTest::newRow("hsc_c1 to 20, .5 Hz")
+            << Sets{{"hsc_f(1)", 5}, {"lbl_AA(0)", "7"}, {"hsc_c1", 20}} << false
+            << Properties{{"lbl_c1", "Caption", " 20"}}
+            << Helds{{Wavelength, 0, 20},
+                     {Wavelength, 1, 40},
+                     {Amplitude, 0, 5},
+                     {Wavelength, 2, 10}}
+            << QStringList{"hsc_f(1)", "hsc_c1"} << 0;
+        QTest::newRow("values already held")
+            << Sets{{"hsc_f(0)", 10}, {"hsc_A(0)", 5}, {"hsc_c1", 10}, {"hsc_c2", 10}} << false
+            << Properties{{"lbl_ff(0)", "Caption", "1"}} << Helds{} << QStringList{} << 0;
+        QTest::newRow("caption 1.25 rounds to 12")
+            << Sets{{"lbl_ff(0)", "1.25"}} << true
+            << Properties{{"hsc_f(0)", "value", 12}, {"lbl_ff(0)", "Caption", " 1.2"}}
+            << Helds{{Frequency, 0, 1.2f}, {Wavelength, 0, 8.333333f}} << QStringList{"hsc_f(0)"}
+            << 0;
+        // 10.5 rounds to the even 10, which the scroll bar holds already: the caption stays.
+        QTest::newRow("caption 1.05")
+            << Sets{{"lbl_ff(2)", "1.05"}} << true
+            << Properties{{"hsc_f(2)", "value", 10}, {"lbl_ff(2)", "Caption", "1.05"}}
+            << Helds{{Frequency, 2, 1.05f}} << QStringList{} << 0;
+        // Qt would clamp; the window refuses the value.
+        QTest::newRow("hsc_A(0) to 16") << Sets{{"hsc_A(0)", 16}} << false << Properties{}
+                                        << Helds{{Amplitude, 0, 5}} << QStringList{} << 380;
+        // An error in a handler reaches the code whose setting raised it.
+        QTest::newRow("handler error") << Sets{{"lbl_ff(0)", "0"}, {"hsc_A(0)", 6}} << false
+                                       << Properties{{"lbl_AA(0)", "Caption", " 6"}} << Helds{}
+                                       << QStringList{"hsc_A(0)"} << 11;
+        // Captions only a scenario file can give.
+        QTest::newRow("speed and frequency 0") << Sets{{"lbl_c1", "0"}, {"lbl_ff(0)", "0"}} << true
+                                               << Properties{} << Helds{} << QStringList{} << 6;
+        QTest::newRow("amplitude 1E+39")
+            << Sets{{"lbl_AA(2)", "1" + QString(39, '0')}} << true << Properties{}
+            << Helds{{Amplitude, 2, 5}} << QStringList{} << 6;
+        QTest::newRow("amplitude 1E+39, exponent")
+            << Sets{{"lbl_AA(2)", "1E+39"}} << true << Properties{} << Helds{{Amplitude, 2, 5}}
+            << QStringList{} << 6;
+        // Stored before the scroll bar refuses it; a few ticks later f t leaves the single range.
+        QTest::newRow("frequency 3E+38")
+            << Sets{{"lbl_ff(0)", "3" + QString(38, '0')}} << true << Properties{}
+            << Helds{{Frequency, 0, 3e38f}} << QStringList{} << 6;
+    }
+
+    // Only the scroll bars named raise a Change; an error reaches the code that took the step,
+    // never the event loop; and ticks that follow still leave every ball at a finite place.
+    void parameters()
+    {
+        QFETCH(QList<Set>, steps);
+        QFETCH(bool, load);
+        QFETCH(QList<Property>, properties);
+        QFETCH(QList<Held>, held);
+        QFETCH(QStringList, changed);
+        QFETCH(int, error);
+        QStringList raised;
+        frm_dalvo form;
+        for (ScrollBar *bar : form.findChildren<ScrollBar *>())
+            connect(bar, &QScrollBar::valueChanged, &form,
+                    [&, bar] { raised << bar->objectName(); });
+        QTest::failOnWarning(QRegularExpression("untrapped"));
+        try {
+            for (const Set &step : steps)
+                if (auto *bar = form.findChild<ScrollBar *>(QLatin1String(step.object)))
+                    bar->Set_Value(step.value.toInt());
+                else
+                    form.findChild<Label *>(QLatin1String(step.object))
+                        ->Set_Caption(step.value.toString());
+            if (load)
+                Dalvo_module::Init_Sliders(form);
+            QCOMPARE(0, error);
+        } catch (const Simulation::Dalvo_Error &e) {
+            QCOMPARE(static_cast<int>(e.code()), error);
+        }
+        Compare(form, properties, held);
+        QCOMPARE(raised, changed);
+        Ticks(form, 40);
+        for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2})
+            for (const Shape *ball : *row)
+                QVERIFY2(std::isfinite(ball->Top()), qPrintable(ball->objectName()));
+    }
+
+    void ticks_data()
+    {
+        QTest::addColumn<QList<int>>("boxes"); // the values of chk_wave1 .. chk_wave4
+        QTest::addColumn<int>("hidden");       // the component row hidden by its chk_balls, or -1
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("refresh"); // Refresh_All after the ticks
+        QTest::newRow("t 0") << QList<int>{1, 0, 1, 0} << -1 << 1 << false;
+        QTest::newRow("t 0.04, row 1 hidden") << QList<int>{1, 0, 1, 0} << 1 << 2 << false;
+        QTest::newRow("t 0.96, hidden row") << QList<int>{1, 0, 1, 0} << 0 << 25 << false;
+        QTest::newRow("t 1, panel 2 unticked") << QList<int>{1, 0, 0, 0} << -1 << 26 << false;
+        // A greyed box ticks its wave too; wave 1 comes in from the right.
+        QTest::newRow("t 1, wave 1 greyed") << QList<int>{1, 2, 1, 0} << -1 << 26 << false;
+        QTest::newRow("t 3, waves 0 and 1") << QList<int>{1, 1, 1, 0} << 3 << 76 << false;
+        QTest::newRow("t 2.4, all waves") << QList<int>{1, 1, 1, 1} << 2 << 61 << false;
+        QTest::newRow("rest after a refresh") << QList<int>{1, 1, 1, 1} << -1 << 30 << true;
+    }
+
+    // Every ball stands where the core's tick for the same waves and time puts it: a component ball
+    // its wave has reached at its displacement, the others parked out of sight, the resultant rows
+    // at the sums, hidden rows moved all the same. The last tick sets every resultant ball.
+    void ticks()
+    {
+        QFETCH(QList<int>, boxes);
+        QFETCH(int, hidden);
+        QFETCH(int, ticks);
+        QFETCH(bool, refresh);
+        frm_dalvo form;
+        for (int wave = 0; wave < 4; ++wave)
+            form.chk_wave(wave)->Set_Value(boxes[wave]);
+        if (hidden >= 0)
+            form.chk_balls[hidden]->Set_Value(0);
+        Ticks(form, ticks - 1);
+        for (const auto *row : {&form.Shape1, &form.Shape2})
+            for (Shape *ball : *row)
+                ball->Set_Top(3);
+        form.Timer1_Timer();
+        if (refresh)
+            Dalvo_module::Refresh_All(form);
+        QCOMPARE(form.lbl_time->Caption(),
+                 refresh ? "0.00" : Simulation::Number_Text(form.Elapsed_Time()));
+
+        const Dalvo_module::Module_State &m = form.Module();
+        std::array<Simulation::Wave, 4> waves;
+        std::array<bool, 4> ticked;
+        for (std::size_t i = 0; i < 4; ++i) {
+            waves[i] = {m.Frequency[i], m.Wavelength[i], m.Amplitude[i]};
+            ticked[i] = boxes[static_cast<qsizetype>(i)] != 0;
+        }
+        Simulation::Elapsed_Clock last_tick;
+        for (int k = 1; k < ticks; ++k)
+            last_tick.Advance();
+        Simulation::Tick_Positions expected;
+        Simulation::Compute_Tick(waves, ticked, last_tick.Seconds(), expected);
+        const std::array component = {&form.Shape11, &form.Shape12, &form.Shape21, &form.Shape22};
+        const std::array<PictureBox *, 2> panels = {form.Picture1, form.Picture2};
+        for (int a = 0; a < frm_dalvo::Balls; ++a) {
+            for (int wave = 0; wave < 4; ++wave) {
+                const Shape *ball = (*component[wave])[a];
+                const bool moved = expected.Moved[wave][a] && !refresh;
+                QCOMPARE(ball->Top(),
+                         moved ? expected.Component[wave][a] : 2 * panels[wave / 2]->ScaleHeight());
+                QCOMPARE(ball->Visible(), wave != hidden);
+            }
+            for (int panel = 0; panel < 2; ++panel)
+                QCOMPARE((panel ? form.Shape2 : form.Shape1)[a]->Top(),
+                         refresh ? 0.0f : expected.Resultant[a][panel]);
+        }
+        // The time is held in whole hundredths: exactly the single nearest to k / 100.
+        const float t = form.Elapsed_Time();
+        QVERIFY(t == static_cast<float>(qRound(t * 100) / 100.0));
+        // At rest the last ball of a row ends at the panel's right edge.
+        for (const Shape *last : {form.Shape1[50], form.Shape2[50]})
+            QVERIFY(!refresh ||
+                    std::fabs(last->Left() + last->Width() - form.Picture1->ScaleWidth()) < 0.02);
+        if (hidden >= 0) { // shown again, every ball of the row
+            form.chk_balls[hidden]->Set_Value(1);
+            for (const Shape *ball : *component[hidden])
+                QVERIFY(ball->Visible());
+        }
+    }
+
+    // With a frequency caption of 0 the amplitude handler fails; called as a slot or by the user's
+    // click, it reports the error and lets none escape.
+    void no_error_escapes_a_handler()
+    {
+        frm_dalvo form;
+        form.lbl_ff[0]->Set_Caption("0");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("untrapped error"));
+        form.hsc_A_Change(0);
+        QCOMPARE(form.lbl_AA[0]->Caption(), " 5");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("untrapped error"));
+        QTest::mouseClick(form.hsc_A[0], Qt::LeftButton, {},
+                          QPoint(form.hsc_A[0]->width() - 3, form.hsc_A[0]->height() / 2));
+        QCOMPARE(form.lbl_AA[0]->Caption(), " 6");
+    }
+
+    // A frequency of 0 from a file leaves its wave inert; the other wave still follows the speed.
+    void zero_frequency_and_the_speed()
+    {
+        frm_dalvo form;
+        form.lbl_ff[0]->Set_Caption("0");
+        QVERIFY_THROWS_EXCEPTION(Simulation::Dalvo_Error, Dalvo_module::Set_Wave_Values(form, 0));
+        QTest::failOnWarning(QRegularExpression("untrapped"));
+        form.hsc_c1->Set_Value(20);
+        QCOMPARE(form.Module().Wavelength[0], 0.0f);
+        QCOMPARE(form.Module().Wavelength[1], 20.0f);
+    }
+
+    void keys_move_scroll_bars()
+    {
+        frm_dalvo form;
+        QVERIFY(form.hsc_A[0]->focusPolicy() & Qt::TabFocus);
+        for (const auto &[key, value] :
+             {std::pair{Qt::Key_Right, 6}, {Qt::Key_Left, 5}, {Qt::Key_Left, 4}}) {
+            QTest::keyClick(form.hsc_A[0], key);
+            QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(value));
+            QCOMPARE(form.Module().Amplitude[0], float(value));
+        }
+    }
+
+    // A screen reader tells every control apart; a picture-only button shows what it does, and its
+    // key.
+    void names_and_tooltips()
+    {
+        frm_dalvo form;
+        QList<QWidget *> controls = {form.cbo_Pace, form.lbl_time};
+        for (QWidget *w : form.findChildren<QWidget *>())
+            if (qobject_cast<CommandButton *>(w) || qobject_cast<CheckBox *>(w) ||
+                qobject_cast<ScrollBar *>(w))
+                controls << w;
+        QCOMPARE(controls.size(), 2 + 8 + 8 + 10);
+        QMap<QString, QString> names; // name -> control
+        for (QWidget *w : controls) {
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(w->objectName()));
+            names[name] = w->objectName();
+        }
+        QCOMPARE(names.value("Συχνότητα, κύμα 2, κάτω μέσο"), "hsc_f(3)");
+        QCOMPARE(names.value("Κύμα 1, κάτω μέσο"), "chk_wave3");
+        QCOMPARE(names.value("Χρόνος t σε δευτερόλεπτα"), "lbl_time");
+        QStringList tips;
+        for (const QWidget *w : std::array<const QWidget *, 7>{
+                 form.cmd_Open, form.cmd_Save, form.cmd_Print, form.cmd_Info, form.cmd_Go,
+                 form.cmd_Clock, form.cmd_Back})
+            tips << w->toolTip();
+        QCOMPARE(tips.join(", "), "Άνοιγμα σεναρίου, Αποθήκευση σεναρίου, Εκτύπωση του παραθύρου, "
+                                  "Πληροφορίες για το Dalvo, Έναρξη (F5), "
+                                  "Ως το επόμενο δευτερόλεπτο (F6), Επαναφορά στο t = 0 (F7)");
+    }
+
+    // The labels and scroll bars inside a coloured frame keep the window's text colour; only the
+    // value labels have colours of their own.
+    void frame_colour_is_its_own()
+    {
+        frm_dalvo form;
+        const QColor text = form.palette().color(QPalette::Active, QPalette::WindowText);
+        for (int i = 0; i < 4; ++i) {
+            const auto controls = form.Wave_Attr(i);
+            for (QWidget *control : controls) {
+                const bool value = control == form.lbl_ff[i] || control == form.lbl_AA[i];
+                for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+                    QVERIFY2((control->palette().color(QPalette::Active, role) != text) == value,
+                             qPrintable(control->objectName()));
+            }
+        }
+    }
+
+    // A drag moves the thumb but raises Change only when it is let go; a right click opens no menu
+    // and moves nothing.
+    void scroll_bar_drag_and_right_click()
+    {
+        frm_dalvo form;
+        ScrollBar *bar = form.hsc_A[0];
+        QSignalSpy changes(bar, &QScrollBar::valueChanged);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        const QPoint thumb =
+            bar->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+                .center();
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QTest::mouseMove(bar, thumb + QPoint(20, 0));
+        QVERIFY(bar->sliderPosition() > 5);
+        QCOMPARE(changes.size(), 0);
+        QCOMPARE(form.lbl_AA[0]->Caption(), "5");
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(20, 0));
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(bar->value()));
+
+        bool menu = false;
+        QTimer::singleShot(0, bar, [&menu] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                menu = true;
+                popup->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, thumb, bar->mapToGlobal(thumb));
+        QApplication::sendEvent(bar, &click);
+        QCoreApplication::processEvents();
+        QVERIFY(!menu);
+        QCOMPARE(changes.size(), 1);
+    }
 };
-
-void tst_frm_dalvo::start_up()
-{
-    frm_dalvo form;
-    Compare(form,
-            {{"frm_dalvo", "windowTitle", "Dalvo: New file"}, {"frm_dalvo", "Elapsed_Time", 0},
-             {"frm_dalvo", "End_Time", 20}, {"lbl_time", "Caption", "0.00"},
-             {"lbl_c2", "Caption", "10"}, {"lbl_ff(3)", "Caption", "1"},
-             {"lbl_AA(1)", "Caption", "5"}, {"Label1(0)", "Caption", "Ταχύτητα διάδοσης:"},
-             {"chk_wave4", "text", "Κύμα 2"}, {"chk_wave1", "Value", 1}, {"chk_wave2", "Value", 0},
-             {"chk_wave3", "Value", 1}, {"chk_wave4", "Value", 0}, {"chk_balls(2)", "Value", 1},
-             {"frm_WaveAttr(0)", "enabled", true}, {"hsc_A(2)", "enabled", true},
-             {"chk_wave4", "enabled", true}, {"frm_WaveAttr(1)", "enabled", false},
-             {"hsc_f(1)", "enabled", false}, {"lbl_AA(3)", "enabled", false},
-             {"chk_balls(0)", "enabled", false}, {"hsc_c1", "minimum", 1},
-             {"hsc_c1", "maximum", 20}, {"hsc_c1", "value", 10}, {"hsc_f(3)", "maximum", 20},
-             {"hsc_f(3)", "value", 10}, {"hsc_A(0)", "maximum", 15}, {"hsc_A(0)", "value", 5},
-             {"hsc_A(0)", "pageStep", 1}, {"Timer1", "interval", 5}, {"Timer1", "active", false}},
-            {{Parameter::Frequency, 3, 1}, {Parameter::Wavelength, 0, 10},
-             {Parameter::Wavelength, 3, 10}, {Parameter::Amplitude, 2, 5}});
-    QCOMPARE(form.Module().Speed_1, 10.0f);
-    QCOMPARE(form.Module().Speed_2, 10.0f);
-    QCOMPARE(form.size(), QSize(1016, 736));
-    QCOMPARE(form.Module().Panel_Span_Height, qint16{9150});
-    QCOMPARE(form.Module().Panel2_Height, qint16{4110});
-    // cmd_Go shows the very picture object that Image2 stores, not a look-alike.
-    QVERIFY(form.Image2->Shown_Picture());
-    QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
-    QCOMPARE(form.Shape1[0]->Box().height(), form.Shape1[0]->Box().width()); // circles
-    QCOMPARE(form.findChild<QObject *>("hsc_A(2)"), form.hsc_A[2]);
-    QCOMPARE(form.findChild<QObject *>("Shape12(50)"), form.Shape12[50]);
-}
-
-void tst_frm_dalvo::parameters_data()
-{
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QList<Property>>("properties");
-    QTest::addColumn<QList<Held>>("held");
-    QTest::addColumn<QStringList>("changed"); // the scroll bars that raise their Change, in order
-    QTest::addColumn<int>("error");           // the error code that reaches the steps, or 0
-    using enum Parameter;
-    QTest::newRow("hsc_f(2) to 5")
-        << Steps([](frm_dalvo &f) { f.hsc_f[2]->Set_Value(5); })
-        << QList<Property>{{"lbl_ff(2)", "Caption", " .5"}}
-        << QList<Held>{{Frequency, 2, 0.5f}, {Wavelength, 2, 20}, {Amplitude, 2, 5}}
-        << QStringList{"hsc_f(2)"} << 0;
-    // A speed re-derives its panel's wavelengths only, and reads no amplitude caption.
-    QTest::newRow("hsc_c1 to 20, .5 Hz") << Steps([](frm_dalvo &f) {
-        f.hsc_f[1]->Set_Value(5);
-        f.lbl_AA[0]->Set_Caption("7");
-        f.hsc_c1->Set_Value(20);
-    }) << QList<Property>{{"lbl_c1", "Caption", " 20"}}
-                                         << QList<Held>{{Wavelength, 0, 20},
-                                                        {Wavelength, 1, 40},
-                                                        {Amplitude, 0, 5},
-                                                        {Wavelength, 2, 10}}
-                                         << QStringList{"hsc_f(1)", "hsc_c1"} << 0;
-    QTest::newRow("values already held") << Steps([](frm_dalvo &f) {
-        f.hsc_f[0]->Set_Value(10);
-        f.hsc_A[0]->Set_Value(5);
-        f.hsc_c1->Set_Value(10);
-        f.hsc_c2->Set_Value(10);
-    }) << QList<Property>{{"lbl_ff(0)", "Caption", "1"}}
-                                         << QList<Held>{} << QStringList{} << 0;
-    QTest::newRow("caption 1.25 rounds to 12")
-        << Steps([](frm_dalvo &f) {
-               f.lbl_ff[0]->Set_Caption("1.25");
-               Dalvo_module::Init_Sliders(f);
-           })
-        << QList<Property>{{"hsc_f(0)", "value", 12}, {"lbl_ff(0)", "Caption", " 1.2"}}
-        << QList<Held>{{Frequency, 0, 1.2f}, {Wavelength, 0, 8.333333f}}
-        << QStringList{"hsc_f(0)"} << 0;
-    // 10.5 rounds to the even 10, which the scroll bar holds already: the caption stays.
-    QTest::newRow("caption 1.05") << Steps([](frm_dalvo &f) {
-        f.lbl_ff[2]->Set_Caption("1.05");
-        Dalvo_module::Init_Sliders(f);
-    }) << QList<Property>{{"hsc_f(2)", "value", 10}, {"lbl_ff(2)", "Caption", "1.05"}}
-                                  << QList<Held>{{Frequency, 2, 1.05f}} << QStringList{} << 0;
-    // Qt would clamp; the window refuses the value.
-    QTest::newRow("hsc_A(0) to 16")
-        << Steps([](frm_dalvo &f) { f.hsc_A[0]->Set_Value(16); }) << QList<Property>{}
-        << QList<Held>{{Amplitude, 0, 5}} << QStringList{} << 380;
-    // An error in a handler reaches the code whose setting raised it.
-    QTest::newRow("handler error") << Steps([](frm_dalvo &f) {
-        f.lbl_ff[0]->Set_Caption("0");
-        f.hsc_A[0]->Set_Value(6);
-    }) << QList<Property>{{"lbl_AA(0)", "Caption", " 6"}}
-                                   << QList<Held>{} << QStringList{"hsc_A(0)"} << 11;
-    // Captions only a scenario file can give.
-    QTest::newRow("speed and frequency 0") << Steps([](frm_dalvo &f) {
-        f.lbl_c1->Set_Caption("0");
-        f.lbl_ff[0]->Set_Caption("0");
-        Dalvo_module::Init_Sliders(f);
-    }) << QList<Property>{} << QList<Held>{} << QStringList{} << 6;
-    QTest::newRow("amplitude 1E+39") << Steps([](frm_dalvo &f) {
-        f.lbl_AA[2]->Set_Caption("1" + QString(39, '0'));
-        Dalvo_module::Init_Sliders(f);
-    }) << QList<Property>{} << QList<Held>{{Amplitude, 2, 5}} << QStringList{} << 6;
-    QTest::newRow("amplitude 1E+39, exponent") << Steps([](frm_dalvo &f) {
-        f.lbl_AA[2]->Set_Caption("1E+39");
-        Dalvo_module::Init_Sliders(f);
-    }) << QList<Property>{} << QList<Held>{{Amplitude, 2, 5}} << QStringList{} << 6;
-    // Stored before the scroll bar refuses it; a few ticks later f t leaves the single range.
-    QTest::newRow("frequency 3E+38") << Steps([](frm_dalvo &f) {
-        f.lbl_ff[0]->Set_Caption("3" + QString(38, '0'));
-        Dalvo_module::Init_Sliders(f);
-    }) << QList<Property>{} << QList<Held>{{Frequency, 0, 3e38f}} << QStringList{} << 6;
-}
-
-// Only the scroll bars named raise a Change; an error reaches the code that took the step, never
-// the event loop; and ticks that follow still leave every ball at a finite place.
-void tst_frm_dalvo::parameters()
-{
-    QFETCH(Steps, steps);
-    QFETCH(QList<Property>, properties);
-    QFETCH(QList<Held>, held);
-    QFETCH(QStringList, changed);
-    QFETCH(int, error);
-    QStringList raised;
-    frm_dalvo form;
-    for (ScrollBar *bar : form.findChildren<ScrollBar *>())
-        connect(bar, &QScrollBar::valueChanged, &form, [&, bar] { raised << bar->objectName(); });
-    QTest::failOnWarning(QRegularExpression("untrapped"));
-    try {
-        steps(form);
-        QCOMPARE(0, error);
-    } catch (const Simulation::Dalvo_Error &e) {
-        QCOMPARE(static_cast<int>(e.code()), error);
-    }
-    Compare(form, properties, held);
-    QCOMPARE(raised, changed);
-    Ticks(form, 40);
-    for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2})
-        for (const Shape *ball : *row)
-            QVERIFY2(std::isfinite(ball->Top()), qPrintable(ball->objectName()));
-}
-
-void tst_frm_dalvo::ticks_data()
-{
-    QTest::addColumn<QList<int>>("boxes"); // the values of chk_wave1 .. chk_wave4
-    QTest::addColumn<int>("hidden");       // the component row hidden by its chk_balls, or -1
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<bool>("refresh"); // Refresh_All after the ticks
-    QTest::newRow("t 0") << QList<int>{1, 0, 1, 0} << -1 << 1 << false;
-    QTest::newRow("t 0.04") << QList<int>{1, 0, 1, 0} << -1 << 2 << false;
-    QTest::newRow("t 0.96, hidden row") << QList<int>{1, 0, 1, 0} << 0 << 25 << false;
-    QTest::newRow("t 1, panel 2 unticked") << QList<int>{1, 0, 0, 0} << -1 << 26 << false;
-    // A greyed box ticks its wave too; wave 1 comes in from the right.
-    QTest::newRow("t 1, wave 1 greyed") << QList<int>{1, 2, 1, 0} << -1 << 26 << false;
-    QTest::newRow("t 3, waves 0 and 1") << QList<int>{1, 1, 1, 0} << 3 << 76 << false;
-    QTest::newRow("t 2.4, all waves") << QList<int>{1, 1, 1, 1} << 2 << 61 << false;
-    QTest::newRow("rest after a refresh") << QList<int>{1, 1, 1, 1} << -1 << 30 << true;
-}
-
-// Every ball stands where the core's tick for the same waves and time puts it: a component ball
-// its wave has reached at its displacement, the others parked out of sight, the resultant rows at
-// the sums, hidden rows moved all the same. The last tick sets every resultant ball.
-void tst_frm_dalvo::ticks()
-{
-    QFETCH(QList<int>, boxes);
-    QFETCH(int, hidden);
-    QFETCH(int, ticks);
-    QFETCH(bool, refresh);
-    frm_dalvo form;
-    for (int wave = 0; wave < 4; ++wave)
-        form.chk_wave(wave)->Set_Value(boxes[wave]);
-    if (hidden >= 0)
-        form.chk_balls[hidden]->Set_Value(0);
-    Ticks(form, ticks - 1);
-    for (const auto *row : {&form.Shape1, &form.Shape2})
-        for (Shape *ball : *row)
-            ball->Set_Top(3);
-    form.Timer1_Timer();
-    if (refresh)
-        Dalvo_module::Refresh_All(form);
-    QCOMPARE(form.lbl_time->Caption(),
-             refresh ? "0.00" : Simulation::Number_Text(form.Elapsed_Time()));
-
-    const Dalvo_module::Module_State &m = form.Module();
-    std::array<Simulation::Wave, 4> waves;
-    std::array<bool, 4> ticked;
-    for (std::size_t i = 0; i < 4; ++i) {
-        waves[i] = {m.Frequency[i], m.Wavelength[i], m.Amplitude[i]};
-        ticked[i] = boxes[static_cast<qsizetype>(i)] != 0;
-    }
-    Simulation::Elapsed_Clock last_tick;
-    for (int k = 1; k < ticks; ++k)
-        last_tick.Advance();
-    Simulation::Tick_Positions expected;
-    Simulation::Compute_Tick(waves, ticked, last_tick.Seconds(), expected);
-    const std::array component = {&form.Shape11, &form.Shape12, &form.Shape21, &form.Shape22};
-    const std::array<PictureBox *, 2> panels = {form.Picture1, form.Picture2};
-    for (int a = 0; a < frm_dalvo::Balls; ++a) {
-        for (int wave = 0; wave < 4; ++wave) {
-            const Shape *ball = (*component[wave])[a];
-            const bool moved = expected.Moved[wave][a] && !refresh;
-            QCOMPARE(ball->Top(), moved ? expected.Component[wave][a]
-                                        : 2 * panels[wave / 2]->ScaleHeight());
-            QCOMPARE(ball->Visible(), wave != hidden);
-        }
-        for (int panel = 0; panel < 2; ++panel)
-            QCOMPARE((panel ? form.Shape2 : form.Shape1)[a]->Top(),
-                     refresh ? 0.0f : expected.Resultant[a][panel]);
-    }
-    // The time is held in whole hundredths: exactly the single nearest to k / 100.
-    const float t = form.Elapsed_Time();
-    QVERIFY(t == static_cast<float>(qRound(t * 100) / 100.0));
-    // At rest the last ball of a row ends at the panel's right edge.
-    for (const Shape *last : {form.Shape1[50], form.Shape2[50]})
-        QVERIFY(!refresh ||
-                std::fabs(last->Left() + last->Width() - form.Picture1->ScaleWidth()) < 0.02);
-}
-
-// With a frequency caption of 0 the amplitude handler fails; called as a slot or by the user's
-// click, it reports the error and lets none escape.
-void tst_frm_dalvo::no_error_escapes_a_handler()
-{
-    frm_dalvo form;
-    form.lbl_ff[0]->Set_Caption("0");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("untrapped error"));
-    form.hsc_A_Change(0);
-    QCOMPARE(form.lbl_AA[0]->Caption(), " 5");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("untrapped error"));
-    QTest::mouseClick(form.hsc_A[0], Qt::LeftButton, {},
-                      QPoint(form.hsc_A[0]->width() - 3, form.hsc_A[0]->height() / 2));
-    QCOMPARE(form.lbl_AA[0]->Caption(), " 6");
-}
-
-// A frequency of 0 from a file leaves its wave inert; the other wave still follows the speed.
-void tst_frm_dalvo::zero_frequency_and_the_speed()
-{
-    frm_dalvo form;
-    form.lbl_ff[0]->Set_Caption("0");
-    QVERIFY_THROWS_EXCEPTION(Simulation::Dalvo_Error, Dalvo_module::Set_Wave_Values(form, 0));
-    QTest::failOnWarning(QRegularExpression("untrapped"));
-    form.hsc_c1->Set_Value(20);
-    QCOMPARE(form.Module().Wavelength[0], 0.0f);
-    QCOMPARE(form.Module().Wavelength[1], 20.0f);
-}
-
-void tst_frm_dalvo::keys_move_scroll_bars()
-{
-    frm_dalvo form;
-    QVERIFY(form.hsc_A[0]->focusPolicy() & Qt::TabFocus);
-    for (const auto &[key, value] :
-         {std::pair{Qt::Key_Right, 6}, {Qt::Key_Left, 5}, {Qt::Key_Left, 4}}) {
-        QTest::keyClick(form.hsc_A[0], key);
-        QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(value));
-        QCOMPARE(form.Module().Amplitude[0], float(value));
-    }
-}
-
-// A screen reader tells every control apart; a picture-only button shows what it does, and its
-// key.
-void tst_frm_dalvo::names_and_tooltips()
-{
-    frm_dalvo form;
-    QList<QWidget *> controls = {form.cbo_Pace, form.lbl_time};
-    for (QWidget *w : form.findChildren<QWidget *>())
-        if (qobject_cast<CommandButton *>(w) || qobject_cast<CheckBox *>(w) ||
-            qobject_cast<ScrollBar *>(w))
-            controls << w;
-    QCOMPARE(controls.size(), 2 + 8 + 8 + 10);
-    QMap<QString, QString> names; // name -> control
-    for (QWidget *w : controls) {
-        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-        QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(w->objectName()));
-        names[name] = w->objectName();
-    }
-    QCOMPARE(names.value("Συχνότητα, κύμα 2, κάτω μέσο"), "hsc_f(3)");
-    QCOMPARE(names.value("Κύμα 1, κάτω μέσο"), "chk_wave3");
-    QCOMPARE(names.value("Χρόνος t σε δευτερόλεπτα"), "lbl_time");
-    QStringList tips;
-    for (const QWidget *w :
-         std::array<const QWidget *, 7>{form.cmd_Open, form.cmd_Save, form.cmd_Print, form.cmd_Info,
-                                        form.cmd_Go, form.cmd_Clock, form.cmd_Back})
-        tips << w->toolTip();
-    QCOMPARE(tips.join(", "), "Άνοιγμα σεναρίου, Αποθήκευση σεναρίου, Εκτύπωση του παραθύρου, "
-                              "Πληροφορίες για το Dalvo, Έναρξη (F5), "
-                              "Ως το επόμενο δευτερόλεπτο (F6), Επαναφορά στο t = 0 (F7)");
-}
-
-// The labels and scroll bars inside a coloured frame keep the window's text colour; only the
-// value labels have colours of their own.
-void tst_frm_dalvo::frame_colour_is_its_own()
-{
-    frm_dalvo form;
-    const QColor text = form.palette().color(QPalette::Active, QPalette::WindowText);
-    for (int i = 0; i < 4; ++i) {
-        const auto controls = form.Wave_Attr(i);
-        for (QWidget *control : controls) {
-            const bool value = control == form.lbl_ff[i] || control == form.lbl_AA[i];
-            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
-                QVERIFY2((control->palette().color(QPalette::Active, role) != text) == value,
-                         qPrintable(control->objectName()));
-        }
-    }
-}
-
-// A drag moves the thumb but raises Change only when it is let go; a right click opens no menu
-// and moves nothing.
-void tst_frm_dalvo::scroll_bar_drag_and_right_click()
-{
-    frm_dalvo form;
-    ScrollBar *bar = form.hsc_A[0];
-    QSignalSpy changes(bar, &QScrollBar::valueChanged);
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = option.sliderValue = bar->value();
-    option.pageStep = bar->pageStep();
-    const QPoint thumb =
-        bar->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
-            .center();
-    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-    QTest::mouseMove(bar, thumb + QPoint(20, 0));
-    QVERIFY(bar->sliderPosition() > 5);
-    QCOMPARE(changes.size(), 0);
-    QCOMPARE(form.lbl_AA[0]->Caption(), "5");
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(20, 0));
-    QCOMPARE(changes.size(), 1);
-    QCOMPARE(form.lbl_AA[0]->Caption(), QStringLiteral(" %1").arg(bar->value()));
-
-    bool menu = false;
-    QTimer::singleShot(0, bar, [&menu] {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            menu = true;
-            popup->close();
-        }
-    });
-    QContextMenuEvent click(QContextMenuEvent::Mouse, thumb, bar->mapToGlobal(thumb));
-    QApplication::sendEvent(bar, &click);
-    QCoreApplication::processEvents();
-    QVERIFY(!menu);
-    QCOMPARE(changes.size(), 1);
-}
 
 QTEST_MAIN(tst_frm_dalvo)
 #include "tst_frm_dalvo.moc"

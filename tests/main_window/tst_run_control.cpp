@@ -3,26 +3,10 @@
 #include <QAccessible>
 #include <QtTest>
 
-// cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays steps of clicks and ticks on
-// a fresh window, at each pace, and checks the columns of the state table.
-class tst_run_control : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void transitions_data();
-    void transitions();
-    void real_timer_runs_a_clock_step();
-    void paced_run_follows_the_wall_clock_data();
-    void paced_run_follows_the_wall_clock();
-    void keys_data();
-    void keys();
-};
-
 namespace {
 
 // The columns of the state table as the window shows them.
-struct Run_Look
+struct Look
 {
     QString time;
     bool timer = false;
@@ -30,27 +14,29 @@ struct Run_Look
     const char *picture = "start"; // "start", "stop" or "other" on cmd_Go
     QString enabled;               // of cmd_Go, cmd_Clock and cmd_Back: "GCB", "G--", ...
     const char *set_up = "free";   // the buttons and wave boxes a run locks: free or locked
-    bool operator==(const Run_Look &) const = default;
+    bool operator==(const Look &) const = default;
 };
 
-char *toString(const Run_Look &look)
+char *toString(const Look &look)
 {
-    return qstrdup(qPrintable(QStringLiteral("%1 timer %2 mode %3 %4 %5 %6")
-                                  .arg(look.time)
-                                  .arg(look.timer)
-                                  .arg(look.clock_mode)
-                                  .arg(QLatin1String(look.picture), look.enabled,
-                                       QLatin1String(look.set_up))));
+    return qstrdup(qPrintable(
+        QStringLiteral("%1 timer %2 mode %3 %4 %5 %6")
+            .arg(look.time)
+            .arg(look.timer)
+            .arg(look.clock_mode)
+            .arg(QLatin1String(look.picture), look.enabled, QLatin1String(look.set_up))));
 }
 
-Run_Look Look_Of(const frm_dalvo &form)
+Look Look_Of(const frm_dalvo &form)
 {
     const Picture &shown = form.cmd_Go->Shown_Picture();
-    Run_Look look{form.lbl_time->Caption().trimmed(), form.Timer1->isActive(), form.Clock_Mode(),
-                  shown == form.Image1->Shown_Picture()   ? "stop"
-                  : shown == form.Image2->Shown_Picture() ? "start"
-                                                          : "other",
-                  {}};
+    Look look{form.lbl_time->Caption().trimmed(),
+              form.Timer1->isActive(),
+              form.Clock_Mode(),
+              shown == form.Image1->Shown_Picture()   ? "stop"
+              : shown == form.Image2->Shown_Picture() ? "start"
+                                                      : "other",
+              {}};
     for (const CommandButton *button : {form.cmd_Go, form.cmd_Clock, form.cmd_Back})
         look.enabled += button->isEnabled() ? button->objectName()[4] : u'-';
     int enabled = 0;
@@ -88,9 +74,10 @@ struct Step
     Act act;
     int n = 0;
 };
+using Script = QList<Step>;
 
 // Plays the steps; returns what went wrong.
-QString Play(frm_dalvo &form, const QList<Step> &steps)
+QString Play(frm_dalvo &form, const Script &steps)
 {
     for (const Step &step : steps) {
         const std::array<QAbstractButton *, 4> buttons = {
@@ -124,176 +111,185 @@ QString Play(frm_dalvo &form, const QList<Step> &steps)
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Step>)
-Q_DECLARE_METATYPE(Run_Look)
+Q_DECLARE_METATYPE(Look)
 
-void tst_run_control::transitions_data()
+// cmd_Go, cmd_Clock and cmd_Back as a state machine: each row plays steps of clicks and ticks on
+// a fresh window, at each pace, and checks the columns of the state table.
+class tst_run_control : public QObject
 {
-    QTest::addColumn<QList<Step>>("steps");
-    QTest::addColumn<Run_Look>("look");
-    using enum Act;
-    const bool on = true, off = false;
-    QTest::newRow("Ready, Paused -> Running")
-        << QList<Step>{{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}}
-        << Run_Look{".6", on, 0, "stop", "G--", "locked"};
-    QTest::newRow("Running -> Paused") << QList<Step>{{Go}, {Ticks, 10}, {Go}}
-                                       << Run_Look{".4", off, 0, "start", "GCB", "locked"};
-    QTest::newRow("Ready -> Stepping -> Ready")
-        << QList<Step>{{Steps, 2}} << Run_Look{"2", off, 1, "start", "GCB", "free"};
-    QTest::newRow("Paused 3.4 -> Stepping")
-        << QList<Step>{{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}}
-        << Run_Look{"4", off, 1, "start", "GCB", "locked"};
-    QTest::newRow("Finished -> Stepping") << QList<Step>{{Steps, 21}, {Clock}, {Until_Stop, 25}}
-                                          << Run_Look{"22", off, 1, "start", "-CB", "free"};
-    QTest::newRow("Stepping -> Running") << QList<Step>{{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}}
-                                         << Run_Look{"1.4", on, 0, "stop", "G--", "locked"};
-    // A run left alone: finishing at tick 501, stopped at tick 525.
-    QTest::newRow("Running at 20") << QList<Step>{{Go}, {Ticks, 500}}
-                                   << Run_Look{"20", on, 0, "stop", "G--", "locked"};
-    QTest::newRow("Running -> Finishing") << QList<Step>{{Go}, {Ticks, 501}}
-                                          << Run_Look{"20.04", on, 1, "stop", "--B", "locked"};
-    QTest::newRow("Finishing -> Finished") << QList<Step>{{Go}, {Until_Stop, 525}}
-                                           << Run_Look{"21", off, 1, "stop", "--B", "locked"};
-    QTest::newRow("Paused past 20") << QList<Step>{{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}}
-                                    << Run_Look{"21", off, 1, "start", "-CB", "locked"};
-    QTest::newRow("Ready -> Ready by Back")
-        << QList<Step>{{Back}} << Run_Look{"0.00", off, 1, "start", "GC-", "free"};
-    QTest::newRow("Paused -> Ready by Back") << QList<Step>{{Go}, {Ticks, 10}, {Go}, {Back}}
-                                             << Run_Look{"0.00", off, 0, "start", "GC-", "free"};
-    // The timer runs on from 0 to 1 s.
-    QTest::newRow("Finishing -> Ready by Back")
-        << QList<Step>{{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}}
-        << Run_Look{"1", off, 1, "start", "GC-", "free"};
-    // A wave box refreshes the display but keeps the time reached by the steps.
-    QTest::newRow("Ready: wave box") << QList<Step>{{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}}
-                                     << Run_Look{"2", off, 1, "start", "GCB", "free"};
-    // cmd_Go compares pictures by identity: it takes a look-alike for the stop picture.
-    QTest::newRow("Ready, look-alike picture")
-        << QList<Step>{{Look_Alike}, {Go}} << Run_Look{"0.00", off, 1, "start", "GCB", "free"};
-    QTest::newRow("then Running") << QList<Step>{{Look_Alike}, {Go}, {Go}}
-                                  << Run_Look{"0.00", on, 0, "stop", "G--", "locked"};
-    // A new pace neither starts, stops nor resets anything.
-    QTest::newRow("Running: new paces")
-        << QList<Step>{{Go}, {Ticks, 10}, {Pace, 1}, {Ticks, 5}, {Pace, 2}, {Ticks, 5}, {Pace, 0},
-                       {Ticks, 5}}
-        << Run_Look{"1", on, 0, "stop", "G--", "locked"};
-    QTest::newRow("Paused: new pace") << QList<Step>{{Go}, {Ticks, 10}, {Go}, {Pace, 2}}
-                                      << Run_Look{".4", off, 0, "start", "GCB", "locked"};
-    QTest::newRow("Stepping: new pace") << QList<Step>{{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}}
-                                        << Run_Look{"1", off, 1, "start", "GCB", "free"};
-}
+    Q_OBJECT
 
-void tst_run_control::transitions()
-{
-    QFETCH(QList<Step>, steps);
-    QFETCH(Run_Look, look);
-    for (int pace = 0; pace < 3; ++pace) {
+private slots:
+    void transitions_data()
+    {
+        QTest::addColumn<Script>("steps");
+        QTest::addColumn<Look>("look");
+        using enum Act;
+        const bool on = true, off = false;
+        QTest::newRow("Ready, Paused -> Running")
+            << Script{{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}}
+            << Look{".6", on, 0, "stop", "G--", "locked"};
+        QTest::newRow("Running -> Paused")
+            << Script{{Go}, {Ticks, 10}, {Go}} << Look{".4", off, 0, "start", "GCB", "locked"};
+        QTest::newRow("Ready -> Stepping -> Ready")
+            << Script{{Steps, 2}} << Look{"2", off, 1, "start", "GCB", "free"};
+        QTest::newRow("Paused 3.4 -> Stepping")
+            << Script{{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}}
+            << Look{"4", off, 1, "start", "GCB", "locked"};
+        QTest::newRow("Finished -> Stepping") << Script{{Steps, 21}, {Clock}, {Until_Stop, 25}}
+                                              << Look{"22", off, 1, "start", "-CB", "free"};
+        QTest::newRow("Stepping -> Running") << Script{{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}}
+                                             << Look{"1.4", on, 0, "stop", "G--", "locked"};
+        // A run left alone: finishing at tick 501, stopped at tick 525.
+        QTest::newRow("Running at 20")
+            << Script{{Go}, {Ticks, 500}} << Look{"20", on, 0, "stop", "G--", "locked"};
+        QTest::newRow("Running -> Finishing")
+            << Script{{Go}, {Ticks, 501}} << Look{"20.04", on, 1, "stop", "--B", "locked"};
+        QTest::newRow("Finishing -> Finished")
+            << Script{{Go}, {Until_Stop, 525}} << Look{"21", off, 1, "stop", "--B", "locked"};
+        QTest::newRow("Paused past 20")
+            << Script{{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}}
+            << Look{"21", off, 1, "start", "-CB", "locked"};
+        QTest::newRow("Ready -> Ready by Back")
+            << Script{{Back}} << Look{"0.00", off, 1, "start", "GC-", "free"};
+        QTest::newRow("Paused -> Ready by Back") << Script{{Go}, {Ticks, 10}, {Go}, {Back}}
+                                                 << Look{"0.00", off, 0, "start", "GC-", "free"};
+        // The timer runs on from 0 to 1 s.
+        QTest::newRow("Finishing -> Ready by Back")
+            << Script{{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}}
+            << Look{"1", off, 1, "start", "GC-", "free"};
+        // A wave box refreshes the display but keeps the time reached by the steps.
+        QTest::newRow("Ready: wave box")
+            << Script{{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}}
+            << Look{"2", off, 1, "start", "GCB", "free"};
+        // cmd_Go compares pictures by identity: it takes a look-alike for the stop picture.
+        QTest::newRow("Ready, look-alike picture")
+            << Script{{Look_Alike}, {Go}} << Look{"0.00", off, 1, "start", "GCB", "free"};
+        QTest::newRow("then Running")
+            << Script{{Look_Alike}, {Go}, {Go}} << Look{"0.00", on, 0, "stop", "G--", "locked"};
+        // A new pace neither starts, stops nor resets anything.
+        QTest::newRow("Running: new paces") << Script{{Go},      {Ticks, 10}, {Pace, 1}, {Ticks, 5},
+                                                      {Pace, 2}, {Ticks, 5},  {Pace, 0}, {Ticks, 5}}
+                                            << Look{"1", on, 0, "stop", "G--", "locked"};
+        QTest::newRow("Paused: new pace") << Script{{Go}, {Ticks, 10}, {Go}, {Pace, 2}}
+                                          << Look{".4", off, 0, "start", "GCB", "locked"};
+        QTest::newRow("Stepping: new pace")
+            << Script{{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}}
+            << Look{"1", off, 1, "start", "GCB", "free"};
+    }
+
+    void transitions()
+    {
+        QFETCH(Script, steps);
+        QFETCH(Look, look);
+        for (int pace = 0; pace < 3; ++pace) {
+            frm_dalvo form;
+            form.cbo_Pace->setCurrentIndex(pace);
+            QCOMPARE(Play(form, steps), QString()); // no step went wrong
+            QCOMPARE(Look_Of(form), look);
+            // The default pace is the 5 ms timer, as always.
+            QVERIFY(form.cbo_Pace->currentIndex() ||
+                    (form.Timer1->interval() == 5 && !form.Timer1->isSingleShot()));
+        }
+    }
+
+    void real_timer_runs_a_clock_step()
+    {
+        frm_dalvo form;
+        form.cmd_Clock->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 30000);
+        QCOMPARE(Look_Of(form), (Look{"1", false, 1, "start", "GCB", "free"}));
+    }
+
+    void paced_run_follows_the_wall_clock_data()
+    {
+        QTest::addColumn<int>("pace");
+        QTest::addColumn<double>("rate"); // simulated seconds per second
+        QTest::newRow("real time") << 1 << 1.0;
+        QTest::newRow("slow motion") << 2 << 0.25;
+    }
+
+    // Some 3 s of the real timer: the time shown keeps within 2 % of the wall clock's, and every
+    // tick advanced it by 0.04 s.
+    void paced_run_follows_the_wall_clock()
+    {
+        QFETCH(int, pace);
+        QFETCH(double, rate);
+        QElapsedTimer wall;
+        double wall_at_tick = 0;
+        int ticks = 0;
         frm_dalvo form;
         form.cbo_Pace->setCurrentIndex(pace);
-        QCOMPARE(Play(form, steps), QString()); // no step went wrong
-        QCOMPARE(Look_Of(form), look);
-        // The default pace is the 5 ms timer, as always.
-        QVERIFY(form.cbo_Pace->currentIndex() || (form.Timer1->interval() == 5 && !form.Timer1->isSingleShot()));
+        connect(form.Timer1, &QTimer::timeout, &form, [&] {
+            wall_at_tick = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+            ++ticks;
+        });
+        wall.start();
+        form.cmd_Go->click();
+        QTRY_VERIFY_WITH_TIMEOUT(wall_at_tick >= 3, 10000);
+        form.cmd_Go->click();
+        const double simulated = static_cast<double>(form.Elapsed_Time());
+        QCOMPARE(qRound(simulated / 0.04), ticks);
+        QVERIFY2(qAbs(simulated / rate - wall_at_tick) <= 0.02 * wall_at_tick,
+                 qPrintable(QStringLiteral("%1 s at %2 s").arg(simulated).arg(wall_at_tick)));
     }
-}
 
-void tst_run_control::real_timer_runs_a_clock_step()
-{
-    frm_dalvo form;
-    form.cmd_Clock->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 30000);
-    QCOMPARE(Look_Of(form), (Run_Look{"1", false, 1, "start", "GCB", "free"}));
-}
+    // A key acts as a click on its button wherever the focus is, and only while the button is
+    // enabled; a focused button keeps its own Space. cmd_Go's tooltip and accessible name say what
+    // its next click does.
+    void keys_data()
+    {
+        QTest::addColumn<Script>("steps");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Look>("look");
+        QTest::addColumn<QString>("tip"); // of cmd_Go
+        using enum Act;
+        const bool on = true, off = false;
+        const QString pause = "Παύση (F5)", start = "Έναρξη (F5)";
+        QTest::newRow("F5 starts") << Script{} << "cbo_Pace" << int(Qt::Key_F5)
+                                   << Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
+        QTest::newRow("F5 pauses")
+            << Script{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F5)
+            << Look{".4", off, 0, "start", "GCB", "locked"} << "Συνέχεια (F5)";
+        QTest::newRow("F5, cmd_Go disabled")
+            << Script{{Go}, {Ticks, 501}} << "hsc_c2" << int(Qt::Key_F5)
+            << Look{"20.04", on, 1, "stop", "--B", "locked"} << "Η κίνηση τελείωσε (F7: επαναφορά)";
+        QTest::newRow("F6 steps") << Script{} << "chk_wave1" << int(Qt::Key_F6)
+                                  << Look{"0.00", on, 1, "start", "GCB", "free"} << start;
+        QTest::newRow("F6, cmd_Clock disabled")
+            << Script{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F6)
+            << Look{".4", on, 0, "stop", "G--", "locked"} << pause;
+        QTest::newRow("F7 resets") << Script{{Go}, {Ticks, 10}, {Go}} << "cmd_Go" << int(Qt::Key_F7)
+                                   << Look{"0.00", off, 0, "start", "GC-", "free"} << start;
+        QTest::newRow("F7, cmd_Back disabled")
+            << Script{{Go}, {Ticks, 10}} << "cbo_Pace" << int(Qt::Key_F7)
+            << Look{".4", on, 0, "stop", "G--", "locked"} << pause;
+        QTest::newRow("Space on cmd_Go") << Script{} << "cmd_Go" << int(Qt::Key_Space)
+                                         << Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
+    }
 
-void tst_run_control::paced_run_follows_the_wall_clock_data()
-{
-    QTest::addColumn<int>("pace");
-    QTest::addColumn<double>("rate"); // simulated seconds per second
-    QTest::newRow("real time") << 1 << 1.0;
-    QTest::newRow("slow motion") << 2 << 0.25;
-}
-
-// Some 3 s of the real timer: the time shown keeps within 2 % of the wall clock's, and every
-// tick advanced it by 0.04 s.
-void tst_run_control::paced_run_follows_the_wall_clock()
-{
-    QFETCH(int, pace);
-    QFETCH(double, rate);
-    QElapsedTimer wall;
-    double wall_at_tick = 0;
-    int ticks = 0;
-    frm_dalvo form;
-    form.cbo_Pace->setCurrentIndex(pace);
-    connect(form.Timer1, &QTimer::timeout, &form, [&] {
-        wall_at_tick = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-        ++ticks;
-    });
-    wall.start();
-    form.cmd_Go->click();
-    QTRY_VERIFY_WITH_TIMEOUT(wall_at_tick >= 3, 10000);
-    form.cmd_Go->click();
-    const double simulated = static_cast<double>(form.Elapsed_Time());
-    QCOMPARE(qRound(simulated / 0.04), ticks);
-    QVERIFY2(qAbs(simulated / rate - wall_at_tick) <= 0.02 * wall_at_tick,
-             qPrintable(QStringLiteral("%1 s at %2 s").arg(simulated).arg(wall_at_tick)));
-}
-
-// A key acts as a click on its button wherever the focus is, and only while the button is
-// enabled; a focused button keeps its own Space. cmd_Go's tooltip and accessible name say what its
-// next click does.
-void tst_run_control::keys_data()
-{
-    QTest::addColumn<QList<Step>>("steps");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Run_Look>("look");
-    QTest::addColumn<QString>("tip"); // of cmd_Go
-    using enum Act;
-    const bool on = true, off = false;
-    const QString pause = "Παύση (F5)", start = "Έναρξη (F5)";
-    QTest::newRow("F5 starts") << QList<Step>{} << "cbo_Pace" << int(Qt::Key_F5)
-                               << Run_Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
-    QTest::newRow("F5 pauses") << QList<Step>{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F5)
-                               << Run_Look{".4", off, 0, "start", "GCB", "locked"}
-                               << "Συνέχεια (F5)";
-    QTest::newRow("F5, cmd_Go disabled")
-        << QList<Step>{{Go}, {Ticks, 501}} << "hsc_c2" << int(Qt::Key_F5)
-        << Run_Look{"20.04", on, 1, "stop", "--B", "locked"}
-        << "Η κίνηση τελείωσε (F7: επαναφορά)";
-    QTest::newRow("F6 steps") << QList<Step>{} << "chk_wave1" << int(Qt::Key_F6)
-                              << Run_Look{"0.00", on, 1, "start", "GCB", "free"} << start;
-    QTest::newRow("F6, cmd_Clock disabled")
-        << QList<Step>{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F6)
-        << Run_Look{".4", on, 0, "stop", "G--", "locked"} << pause;
-    QTest::newRow("F7 resets") << QList<Step>{{Go}, {Ticks, 10}, {Go}} << "cmd_Go"
-                               << int(Qt::Key_F7)
-                               << Run_Look{"0.00", off, 0, "start", "GC-", "free"} << start;
-    QTest::newRow("F7, cmd_Back disabled")
-        << QList<Step>{{Go}, {Ticks, 10}} << "cbo_Pace" << int(Qt::Key_F7)
-        << Run_Look{".4", on, 0, "stop", "G--", "locked"} << pause;
-    QTest::newRow("Space on cmd_Go") << QList<Step>{} << "cmd_Go" << int(Qt::Key_Space)
-                                     << Run_Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
-}
-
-void tst_run_control::keys()
-{
-    QFETCH(QList<Step>, steps);
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(Run_Look, look);
-    QFETCH(QString, tip);
-    frm_dalvo form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(Play(form, steps), QString());
-    auto *focused = form.findChild<QWidget *>(focus);
-    focused->setFocus();
-    QVERIFY(focused->hasFocus());
-    QTest::keyClick(focused, Qt::Key(key));
-    QCOMPARE(Look_Of(form), look);
-    QCOMPARE(form.cmd_Go->toolTip(), tip);
-    QCOMPARE(QAccessible::queryAccessibleInterface(form.cmd_Go)->text(QAccessible::Name),
-             tip.section(" (", 0, 0));
-}
+    void keys()
+    {
+        QFETCH(Script, steps);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(Look, look);
+        QFETCH(QString, tip);
+        frm_dalvo form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(Play(form, steps), QString());
+        auto *focused = form.findChild<QWidget *>(focus);
+        focused->setFocus();
+        QVERIFY(focused->hasFocus());
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(Look_Of(form), look);
+        QCOMPARE(form.cmd_Go->toolTip(), tip);
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.cmd_Go)->text(QAccessible::Name),
+                 tip.section(" (", 0, 0));
+    }
+};
 
 QTEST_MAIN(tst_run_control)
 #include "tst_run_control.moc"

@@ -35,115 +35,113 @@ class tst_screenshot : public QObject
     Q_OBJECT
 
 private slots:
-    void moved_balls();
-    void layout_pixels_data();
-    void layout_pixels();
-    void controls_show_their_changes();
+    // After some ticks: the panels' backgrounds, a dark resultant ball and a red ball of wave 0.
+    void moved_balls()
+    {
+        frm_dalvo form;
+        // Both waves of panel 1, so that its resultant row does not lie over wave 0's balls.
+        form.chk_wave2->Set_Value(1);
+        Ticks(form, 75);
+        // The moved ball of wave 0 that stands farthest from the balls drawn after it.
+        int ball = 0;
+        double gap = 0;
+        for (int a = 0; a < frm_dalvo::Balls; ++a) {
+            const double top = form.Shape11[a]->Top();
+            const double nearest = std::min(std::fabs(top - form.Shape1[a]->Top()),
+                                            std::fabs(top - form.Shape12[a]->Top()));
+            if (std::fabs(top - 2 * form.Picture1->ScaleHeight()) > 1 && nearest > gap)
+                std::tie(ball, gap) = std::pair(a, nearest);
+        }
+        QVERIFY(gap > 2 * form.Shape1[0]->Height());
+
+        const QImage image = form.Render_Client_Area();
+        QVERIFY(image.save(Output_Path(QStringLiteral("moved_balls.png"))));
+        for (const PictureBox *panel : {form.Picture1, form.Picture2}) {
+            // Between two guide lines and above every ball.
+            const QPointF free(panel->Left() + PictureBox::Border + 1200,
+                               panel->Top() + PictureBox::Border +
+                                   panel->User_To_Twips().map(QPointF(0, 7.5)).y());
+            QCOMPARE(Pixel_At_Twips(image, free.x(), free.y()),
+                     Colours::To_QColor(panel->BackColor()));
+        }
+        // Black under a white hatch: dark on the whole.
+        const auto [resultant, dark] = Patch(image, form.Picture1, form.Shape1[ball]);
+        QVERIFY2(dark > 0.25 && resultant.red() < 110 && resultant.green() < 110,
+                 qPrintable(resultant.name()));
+        const QColor red = Patch(image, form.Picture1, form.Shape11[ball]).first;
+        QVERIFY2(red.red() > 150 && red.red() - red.green() > 40 && red.red() - red.blue() > 40,
+                 qPrintable(red.name()));
+    }
+
+    // Both panel layouts in the middle of a run: the guide lines and the stretched panel 1 must
+    // show up in the picture, not only in the properties. Pixels of the client area, 15 twips each;
+    // panel 1's interior starts at (119, 59). Probes stand in the columns of balls 35 and 45 (x 666
+    // and 820), which no wave front reaches in this run, and on the vertical line through ball 40
+    // (x 743).
+    void layout_pixels_data()
+    {
+        QTest::addColumn<bool>("two_panels");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("what"); // a line, panel 1's background or the window's face
+        QTest::newRow("two: Line1(0) at 10") << true << 666 << 86 << "line";
+        QTest::newRow("two: Line1x(4)") << true << 743 << 70 << "line";
+        QTest::newRow("two: Line2(4) at -10") << true << 666 << 638 << "line";
+        QTest::newRow("two: the strip between") << true << 820 << 340 << "face";
+        QTest::newRow("one: Line1(0) at 30") << false << 666 << 102 << "line";
+        QTest::newRow("one: Line1x(4) in the strip") << false << 743 << 340 << "line";
+        QTest::newRow("one: the strip covered") << false << 820 << 340 << "panel";
+        QTest::newRow("one: where panel 2 was") << false << 666 << 650 << "panel";
+    }
+
+    void layout_pixels()
+    {
+        QFETCH(bool, two_panels);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QString, what);
+        frm_dalvo form;
+        form.chk_wave3->Set_Value(two_panels ? 1 : 0);
+        form.cmd_Go->click();
+        Window_Test::Ticks(form, 60);
+        const QImage image = form.Render_Client_Area();
+        const QString file = two_panels ? "layout_two_panels.png" : "layout_one_panel.png";
+        image.save(Window_Test::Output_Path(file)); // to look at
+        if (what == "line") { // dark on one of three neighbouring pixels across the line
+            bool dark = false;
+            for (int d = -1; d <= 1; ++d)
+                dark = dark || image.pixelColor(x + d, y + d).lightness() < 60;
+            QVERIFY(dark);
+        } else {
+            const quint32 colour = Colours::System + (what == "panel" ? 20 : 15);
+            QCOMPARE(image.pixelColor(x, y), Colours::To_QColor(colour));
+        }
+    }
+
+    // Labels and controls keep a picture of their last painting; a new value or state is drawn
+    // afresh.
+    void controls_show_their_changes()
+    {
+        frm_dalvo form;
+        const auto look = [](QWidget *control) { return control->grab().toImage(); };
+        QWidget *const watched[] = {form.lbl_AA[1], form.hsc_A[1], form.frm_WaveAttr[1],
+                                    form.chk_balls[1]};
+        QList<QImage> before;
+        for (QWidget *control : watched)
+            before << look(control);
+        form.chk_wave1->Set_Value(1);
+        form.chk_wave2->Set_Value(1); // enables wave 1's controls and chk_balls(1)
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(look(watched[i]) != before[i], qPrintable(watched[i]->objectName()));
+        const QImage enabled_bar = look(form.hsc_A[1]), checked = look(form.chk_balls[1]);
+        form.hsc_A[1]->Set_Value(9);
+        QVERIFY(look(form.hsc_A[1]) != enabled_bar);
+        form.chk_balls[1]->Set_Value(0);
+        QVERIFY(look(form.chk_balls[1]) != checked);
+        // Nothing changed: the same picture again.
+        QCOMPARE(look(form.chk_balls[1]), look(form.chk_balls[1]));
+    }
 };
-
-// After some ticks: the panels' backgrounds, a dark resultant ball and a red ball of wave 0.
-void tst_screenshot::moved_balls()
-{
-    frm_dalvo form;
-    // Both waves of panel 1, so that its resultant row does not lie over wave 0's balls.
-    form.chk_wave2->Set_Value(1);
-    Ticks(form, 75);
-    // The moved ball of wave 0 that stands farthest from the balls drawn after it.
-    int ball = 0;
-    double gap = 0;
-    for (int a = 0; a < frm_dalvo::Balls; ++a) {
-        const double top = form.Shape11[a]->Top();
-        const double nearest = std::min(std::fabs(top - form.Shape1[a]->Top()),
-                                        std::fabs(top - form.Shape12[a]->Top()));
-        if (std::fabs(top - 2 * form.Picture1->ScaleHeight()) > 1 && nearest > gap)
-            std::tie(ball, gap) = std::pair(a, nearest);
-    }
-    QVERIFY(gap > 2 * form.Shape1[0]->Height());
-
-    const QImage image = form.Render_Client_Area();
-    QVERIFY(image.save(Output_Path(QStringLiteral("moved_balls.png"))));
-    for (const PictureBox *panel : {form.Picture1, form.Picture2}) {
-        // Between two guide lines and above every ball.
-        const QPointF free(panel->Left() + PictureBox::Border + 1200,
-                           panel->Top() + PictureBox::Border + panel->User_To_Twips().map(QPointF(0, 7.5)).y());
-        QCOMPARE(Pixel_At_Twips(image, free.x(), free.y()), Colours::To_QColor(panel->BackColor()));
-    }
-    // Black under a white hatch: dark on the whole.
-    const auto [resultant, dark] = Patch(image, form.Picture1, form.Shape1[ball]);
-    QVERIFY2(dark > 0.25 && resultant.red() < 110 && resultant.green() < 110,
-             qPrintable(resultant.name()));
-    const QColor red = Patch(image, form.Picture1, form.Shape11[ball]).first;
-    QVERIFY2(red.red() > 150 && red.red() - red.green() > 40 && red.red() - red.blue() > 40,
-             qPrintable(red.name()));
-}
-
-// Both panel layouts in the middle of a run: the guide lines and the stretched panel 1 must show
-// up in the picture, not only in the properties.
-// Pixels of the client area, 15 twips each; panel 1's interior starts at (119, 59). Probes stand
-// in the columns of balls 35 and 45 (x 666 and 820), which no wave front reaches in this run, and
-// on the vertical line through ball 40 (x 743).
-void tst_screenshot::layout_pixels_data()
-{
-    QTest::addColumn<bool>("two_panels");
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<QString>("what"); // a line, panel 1's background or the window's face
-    QTest::newRow("two: Line1(0) at 10") << true << 666 << 86 << "line";
-    QTest::newRow("two: Line1x(4)") << true << 743 << 70 << "line";
-    QTest::newRow("two: Line2(4) at -10") << true << 666 << 638 << "line";
-    QTest::newRow("two: the strip between") << true << 820 << 340 << "face";
-    QTest::newRow("one: Line1(0) at 30") << false << 666 << 102 << "line";
-    QTest::newRow("one: Line1x(4) in the strip") << false << 743 << 340 << "line";
-    QTest::newRow("one: the strip covered") << false << 820 << 340 << "panel";
-    QTest::newRow("one: where panel 2 was") << false << 666 << 650 << "panel";
-}
-
-void tst_screenshot::layout_pixels()
-{
-    QFETCH(bool, two_panels);
-    QFETCH(int, x);
-    QFETCH(int, y);
-    QFETCH(QString, what);
-    frm_dalvo form;
-    form.chk_wave3->Set_Value(two_panels ? 1 : 0);
-    form.cmd_Go->click();
-    Window_Test::Ticks(form, 60);
-    const QImage image = form.Render_Client_Area();
-    const QString file = two_panels ? "layout_two_panels.png" : "layout_one_panel.png";
-    image.save(Window_Test::Output_Path(file)); // to look at
-    if (what == "line") { // dark on one of three neighbouring pixels across the line
-        bool dark = false;
-        for (int d = -1; d <= 1; ++d)
-            dark = dark || image.pixelColor(x + d, y + d).lightness() < 60;
-        QVERIFY(dark);
-    } else {
-        const quint32 colour = Colours::System + (what == "panel" ? 20 : 15);
-        QCOMPARE(image.pixelColor(x, y), Colours::To_QColor(colour));
-    }
-}
-
-// Labels and controls keep a picture of their last painting; a new value or state is drawn afresh.
-void tst_screenshot::controls_show_their_changes()
-{
-    frm_dalvo form;
-    const auto look = [](QWidget *control) { return control->grab().toImage(); };
-    QWidget *const watched[] = {form.lbl_AA[1], form.hsc_A[1], form.frm_WaveAttr[1],
-                                form.chk_balls[1]};
-    QList<QImage> before;
-    for (QWidget *control : watched)
-        before << look(control);
-    form.chk_wave1->Set_Value(1);
-    form.chk_wave2->Set_Value(1); // enables wave 1's controls and chk_balls(1)
-    for (int i = 0; i < 4; ++i)
-        QVERIFY2(look(watched[i]) != before[i], qPrintable(watched[i]->objectName()));
-    const QImage enabled_bar = look(form.hsc_A[1]), checked = look(form.chk_balls[1]);
-    form.hsc_A[1]->Set_Value(9);
-    QVERIFY(look(form.hsc_A[1]) != enabled_bar);
-    form.chk_balls[1]->Set_Value(0);
-    QVERIFY(look(form.chk_balls[1]) != checked);
-    // Nothing changed: the same picture again.
-    QCOMPARE(look(form.chk_balls[1]), look(form.chk_balls[1]));
-}
 
 QTEST_MAIN(tst_screenshot)
 #include "tst_screenshot.moc"

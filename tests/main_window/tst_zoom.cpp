@@ -32,203 +32,193 @@ class tst_zoom : public QObject
     Q_OBJECT
 
 private slots:
-    void geometry_fonts_and_pictures();
-    void held_values_unchanged();
-    void mouse_at_zoom_data();
-    void mouse_at_zoom();
-    void keys_data();
-    void keys();
-    void presentation_mode();
-    void guide_line_crisp_data();
-    void guide_line_crisp();
-    void chooser_and_message_boxes_follow();
-};
-
-// At 200 % every control doubles, drawn afresh from its sources; back at 100 % the window is the
-// very window it was, and cmd_Go still shows Image2's own picture object.
-void tst_zoom::geometry_fonts_and_pictures()
-{
-    frm_dalvo form, untouched;
-    form.Set_Zoom(200);
-    QCOMPARE(form.Zoom(), 200);
-    QCOMPARE(form.cmd_Go->geometry(), QRect(996, 1386, 66, 66));
-    QCOMPARE(form.size(), QSize(2032, 1472));
-    QCOMPARE(form.Render_Client_Area().size(), QSize(2032, 1472));
-    QCOMPARE(form.Label3->font().pointSizeF(), 16.5);
-    QCOMPARE(form.frm_WaveAttr[0]->font().pointSizeF(), 16.5); // inherited from the window
-    QCOMPARE(form.cmd_Go->iconSize(), QSize(64, 64));
-    QCOMPARE(form.cmd_Go->icon().pixmap(64, 64).toImage(), // from the SVG, not stretched
-             Load_Picture(":/pictures/start.svg", QSize(64, 64))->toImage());
-    QCOMPARE(form.img_hand[0]->pixmap().size(), form.img_hand[0]->size());
-    QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
-    for (int asked : {20, 1000}) {
-        form.Set_Zoom(asked);
-        QCOMPARE(form.Zoom(), asked < 100 ? frm_dalvo::Min_Zoom : frm_dalvo::Max_Zoom);
+    // At 200 % every control doubles, drawn afresh from its sources; back at 100 % the window is
+    // the very window it was, and cmd_Go still shows Image2's own picture object.
+    void geometry_fonts_and_pictures()
+    {
+        frm_dalvo form, untouched;
+        form.Set_Zoom(200);
+        QCOMPARE(form.Zoom(), 200);
+        QCOMPARE(form.cmd_Go->geometry(), QRect(996, 1386, 66, 66));
+        QCOMPARE(form.size(), QSize(2032, 1472));
+        QCOMPARE(form.Render_Client_Area().size(), QSize(2032, 1472));
+        QCOMPARE(form.Label3->font().pointSizeF(), 16.5);
+        QCOMPARE(form.frm_WaveAttr[0]->font().pointSizeF(), 16.5); // inherited from the window
+        QCOMPARE(form.cmd_Go->iconSize(), QSize(64, 64));
+        QCOMPARE(form.cmd_Go->icon().pixmap(64, 64).toImage(), // from the SVG, not stretched
+                 Load_Picture(":/pictures/start.svg", QSize(64, 64))->toImage());
+        QCOMPARE(form.img_hand[0]->pixmap().size(), form.img_hand[0]->size());
+        QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
+        for (int asked : {20, 1000}) {
+            form.Set_Zoom(asked);
+            QCOMPARE(form.Zoom(), asked < 100 ? frm_dalvo::Min_Zoom : frm_dalvo::Max_Zoom);
+        }
+        form.Set_Zoom(100);
+        QCOMPARE(form.Render_Client_Area(), untouched.Render_Client_Area());
+        QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
     }
-    form.Set_Zoom(100);
-    QCOMPARE(form.Render_Client_Area(), untouched.Render_Client_Area());
-    QVERIFY(form.cmd_Go->Shown_Picture() == form.Image2->Shown_Picture());
-}
 
-// The same changes at 100 % and at 200 % leave the same twips, panel units and items.
-void tst_zoom::held_values_unchanged()
-{
-    frm_dalvo plain, zoomed;
-    zoomed.Set_Zoom(200);
-    for (frm_dalvo *form : {&plain, &zoomed}) {
-        form->chk_wave3->Set_Value(1);
-        form->chk_wave2->Set_Value(1);
-        Window_Test::Ticks(*form, 40);
+    // The same changes at 100 % and at 200 % leave the same twips, panel units and items.
+    void held_values_unchanged()
+    {
+        frm_dalvo plain, zoomed;
+        zoomed.Set_Zoom(200);
+        for (frm_dalvo *form : {&plain, &zoomed}) {
+            form->chk_wave3->Set_Value(1);
+            form->chk_wave2->Set_Value(1);
+            Window_Test::Ticks(*form, 40);
+        }
+        QCOMPARE(Held_Values(zoomed), Held_Values(plain));
+        for (const Label *label : zoomed.findChildren<Label *>()) // moved while zoomed
+            QCOMPARE(label->geometry(), Twips::To_Pixels(label->Left(), label->Top(),
+                                                         label->Width(), label->Height(), 2.0));
     }
-    QCOMPARE(Held_Values(zoomed), Held_Values(plain));
-    for (const Label *label : zoomed.findChildren<Label *>()) // moved while zoomed
-        QCOMPARE(label->geometry(), Twips::To_Pixels(label->Left(), label->Top(), label->Width(),
-                                                     label->Height(), 2.0));
-}
 
-void tst_zoom::mouse_at_zoom_data()
-{
-    QTest::addColumn<int>("zoom");
-    QTest::addColumn<int>("ball");
-    QTest::newRow("150 %, ball 25") << 150 << 25;
-    QTest::newRow("50 %, ball 0") << 50 << 0;
-    QTest::newRow("300 %, ball 50") << 300 << 50;
-}
+    void mouse_at_zoom_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("ball");
+        QTest::newRow("150 %, ball 25") << 150 << 25;
+        QTest::newRow("50 %, ball 0") << 50 << 0;
+        QTest::newRow("300 %, ball 50") << 300 << 50;
+    }
 
-void tst_zoom::mouse_at_zoom()
-{
-    QFETCH(int, zoom);
-    QFETCH(int, ball);
-    frm_dalvo form;
-    form.Set_Zoom(zoom);
-    form.show();
-    const QPointF centre = form.Shape1[ball]->Box().center() + QPointF(30, 30); // in twips
-    QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, (centre * zoom / 1500).toPoint());
-    for (int i = 0; i < frm_dalvo::Balls; ++i)
-        QCOMPARE(form.Shape1[i]->BackColor() == Colours::Yellow, i == ball);
-    // A check box's box and a scroll bar's right arrow, where they are drawn at this zoom.
-    const int box = form.chk_wave2->height() / 2, bar = form.hsc_c1->height() / 2;
-    QTest::mouseClick(form.chk_wave2, Qt::LeftButton, {}, QPoint(box, box));
-    QCOMPARE(form.chk_wave2->Value(), 1);
-    QTest::mouseClick(form.hsc_c1, Qt::LeftButton, {}, QPoint(form.hsc_c1->width() - bar, bar));
-    QCOMPARE(form.hsc_c1->value(), 11);
-}
+    void mouse_at_zoom()
+    {
+        QFETCH(int, zoom);
+        QFETCH(int, ball);
+        frm_dalvo form;
+        form.Set_Zoom(zoom);
+        form.show();
+        const QPointF centre = form.Shape1[ball]->Box().center() + QPointF(30, 30); // in twips
+        QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, (centre * zoom / 1500).toPoint());
+        for (int i = 0; i < frm_dalvo::Balls; ++i)
+            QCOMPARE(form.Shape1[i]->BackColor() == Colours::Yellow, i == ball);
+        // A check box's box and a scroll bar's right arrow, where they are drawn at this zoom.
+        const int box = form.chk_wave2->height() / 2, bar = form.hsc_c1->height() / 2;
+        QTest::mouseClick(form.chk_wave2, Qt::LeftButton, {}, QPoint(box, box));
+        QCOMPARE(form.chk_wave2->Value(), 1);
+        QTest::mouseClick(form.hsc_c1, Qt::LeftButton, {}, QPoint(form.hsc_c1->width() - bar, bar));
+        QCOMPARE(form.hsc_c1->value(), 11);
+    }
 
-void tst_zoom::keys_data()
-{
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("to");
-    QTest::newRow("Ctrl+Plus") << 100 << int(Qt::Key_Plus) << 125;
-    QTest::newRow("Ctrl+=") << 100 << int(Qt::Key_Equal) << 125;
-    QTest::newRow("Ctrl+Minus") << 100 << int(Qt::Key_Minus) << 75;
-    QTest::newRow("between steps, up") << 110 << int(Qt::Key_Plus) << 125;
-    QTest::newRow("up at the top") << 300 << int(Qt::Key_Plus) << 300;
-    QTest::newRow("down at the bottom") << 50 << int(Qt::Key_Minus) << 50;
-    QTest::newRow("Ctrl+0") << 275 << int(Qt::Key_0) << 100;
-}
+    void keys_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Ctrl+Plus") << 100 << int(Qt::Key_Plus) << 125;
+        QTest::newRow("Ctrl+=") << 100 << int(Qt::Key_Equal) << 125;
+        QTest::newRow("Ctrl+Minus") << 100 << int(Qt::Key_Minus) << 75;
+        QTest::newRow("between steps, up") << 110 << int(Qt::Key_Plus) << 125;
+        QTest::newRow("up at the top") << 300 << int(Qt::Key_Plus) << 300;
+        QTest::newRow("down at the bottom") << 50 << int(Qt::Key_Minus) << 50;
+        QTest::newRow("Ctrl+0") << 275 << int(Qt::Key_0) << 100;
+    }
 
-void tst_zoom::keys()
-{
-    QFETCH(int, from);
-    QFETCH(int, key);
-    QFETCH(int, to);
-    frm_dalvo form;
-    form.Set_Zoom(from);
-    QVERIFY(Window_Test::Activate(form));
-    QTest::keyClick(&form, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(form.Zoom(), to);
-    QCOMPARE(form.size(),
-             QSize(Twips::To_Pixels(15240, to / 100.0), Twips::To_Pixels(11040, to / 100.0)));
-}
+    void keys()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        frm_dalvo form;
+        form.Set_Zoom(from);
+        QVERIFY(Window_Test::Activate(form));
+        QTest::keyClick(&form, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(form.Zoom(), to);
+        QCOMPARE(form.size(),
+                 QSize(Twips::To_Pixels(15240, to / 100.0), Twips::To_Pixels(11040, to / 100.0)));
+    }
 
-// F11 fills the screen with the whole client area, centred; Esc and F11 leave it as it was. Out
-// of presentation mode Esc does nothing.
-void tst_zoom::presentation_mode()
-{
-    frm_dalvo form;
-    form.Set_Zoom(125);
-    QVERIFY(Window_Test::Activate(form));
-    const QRect before = form.geometry(), screen = form.screen()->geometry();
-    for (Qt::Key leave : {Qt::Key_Escape, Qt::Key_F11}) {
-        QTest::keyClick(&form, Qt::Key_F11);
-        QVERIFY(form.Presenting() && form.isFullScreen());
-        QCOMPARE(form.windowHandle()->geometry(), screen);
-        const double zoom = Zoom_Of(&form);
-        const QSize client = Client_Size(form, zoom), larger = Client_Size(form, zoom + 0.01);
-        QVERIFY(QRect(QPoint(), screen.size()).contains(QRect(QPoint(), client)));
-        QVERIFY(larger.width() > screen.width() || larger.height() > screen.height());
-        const QPoint origin((screen.width() - client.width()) / 2,
-                            (screen.height() - client.height()) / 2);
-        QCOMPARE(form.Picture2->geometry(),
-                 Twips::To_Pixels(1755, 5895, 11850, 4110, zoom).translated(origin));
-        QTest::keyClick(&form, leave);
-        QVERIFY(!form.Presenting() && !form.isFullScreen());
-        QCOMPARE(form.Zoom(), 125);
+    // F11 fills the screen with the whole client area, centred; Esc and F11 leave it as it was. Out
+    // of presentation mode Esc does nothing.
+    void presentation_mode()
+    {
+        frm_dalvo form;
+        form.Set_Zoom(125);
+        QVERIFY(Window_Test::Activate(form));
+        const QRect before = form.geometry(), screen = form.screen()->geometry();
+        for (Qt::Key leave : {Qt::Key_Escape, Qt::Key_F11}) {
+            QTest::keyClick(&form, Qt::Key_F11);
+            QVERIFY(form.Presenting() && form.isFullScreen());
+            QCOMPARE(form.windowHandle()->geometry(), screen);
+            const double zoom = Zoom_Of(&form);
+            const QSize client = Client_Size(form, zoom), larger = Client_Size(form, zoom + 0.01);
+            QVERIFY(QRect(QPoint(), screen.size()).contains(QRect(QPoint(), client)));
+            QVERIFY(larger.width() > screen.width() || larger.height() > screen.height());
+            const QPoint origin((screen.width() - client.width()) / 2,
+                                (screen.height() - client.height()) / 2);
+            QCOMPARE(form.Picture2->geometry(),
+                     Twips::To_Pixels(1755, 5895, 11850, 4110, zoom).translated(origin));
+            QTest::keyClick(&form, leave);
+            QVERIFY(!form.Presenting() && !form.isFullScreen());
+            QCOMPARE(form.Zoom(), 125);
+            QCOMPARE(form.geometry(), before);
+        }
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.Presenting());
         QCOMPARE(form.geometry(), before);
     }
-    QTest::keyClick(&form, Qt::Key_Escape);
-    QVERIFY(!form.Presenting());
-    QCOMPARE(form.geometry(), before);
-}
 
-// A horizontal guide line is as many whole dark rows as the zoom, with the panel's background
-// right above and below: crisp, not a blurred band.
-void tst_zoom::guide_line_crisp_data()
-{
-    QTest::addColumn<int>("zoom");
-    for (int zoom : {100, 200, 300})
-        QTest::addRow("%d %%", zoom) << zoom;
-}
-
-void tst_zoom::guide_line_crisp()
-{
-    QFETCH(int, zoom);
-    frm_dalvo form;
-    form.Set_Zoom(zoom);
-    const QImage image = form.Render_Client_Area();
-    image.save(Window_Test::Output_Path(QStringLiteral("zoom_%1.png").arg(zoom))); // to look at
-    const double z = zoom / 100.0, inside = PictureBox::Border;
-    // Between the first two vertical lines, where no ball stands at rest.
-    const int x = Twips::To_Pixels(form.Picture1->Left() + inside + 1000, z);
-    const int y =
-        Twips::To_Pixels(form.Picture1->Top() + inside + form.Line1[0]->Twips_Line().y1(), z);
-    QList<int> dark;
-    for (int row = y - 4; row <= y + 4; ++row)
-        if (image.pixelColor(x, row).lightness() < 60)
-            dark << row;
-    QCOMPARE(dark.size(), zoom / 100);
-    QCOMPARE(dark.back() - dark.front() + 1, dark.size());
-    const QColor background = Colours::To_QColor(form.Picture1->BackColor());
-    QCOMPARE(image.pixelColor(x, dark.front() - 1), background);
-    QCOMPARE(image.pixelColor(x, dark.back() + 1), background);
-}
-
-// The file chooser is made at its owner's zoom, and a message box's text grows with it.
-void tst_zoom::chooser_and_message_boxes_follow()
-{
-    frm_dalvo form;
-    form.Set_Zoom(150);
-    form.show();
-    form.cmd_Open->click();
-    auto *chooser = form.findChild<frm_Dalvo_Files *>();
-    QVERIFY(chooser);
-    QCOMPARE(chooser->size(), QSize(705, 453));
-    QCOMPARE(chooser->cmd_OK->geometry(), Twips::To_Pixels(5580, 3240, 1095, 330, 1.5));
-    QCOMPARE(chooser->Label1->font().pointSizeF(), 8.25 * 1.5);
-    QCOMPARE(chooser->dir_list->iconSize(), QSize(24, 24));
-    chooser->Unload();
-    // The about box at 100 % and at 150 %: its text half as large again, in the same lines.
-    const Message_Box_Watcher watcher;
-    for (int zoom : {100, 150}) {
-        form.Set_Zoom(zoom);
-        form.cmd_Info->click();
+    // A horizontal guide line is as many whole dark rows as the zoom, with the panel's background
+    // right above and below: crisp, not a blurred band.
+    void guide_line_crisp_data()
+    {
+        QTest::addColumn<int>("zoom");
+        for (int zoom : {100, 200, 300})
+            QTest::addRow("%d %%", zoom) << zoom;
     }
-    const auto &boxes = watcher.Boxes();
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes[1].point_size, boxes[0].point_size * 1.5);
-    QVERIFY2(boxes[1].width > boxes[0].width * 1.4, qPrintable(QString::number(boxes[1].width)));
-}
+
+    void guide_line_crisp()
+    {
+        QFETCH(int, zoom);
+        frm_dalvo form;
+        form.Set_Zoom(zoom);
+        const QImage image = form.Render_Client_Area();
+        image.save(Window_Test::Output_Path(QStringLiteral("zoom_%1.png").arg(zoom))); // to look at
+        const double z = zoom / 100.0, inside = PictureBox::Border;
+        // Between the first two vertical lines, where no ball stands at rest.
+        const int x = Twips::To_Pixels(form.Picture1->Left() + inside + 1000, z);
+        const int y =
+            Twips::To_Pixels(form.Picture1->Top() + inside + form.Line1[0]->Twips_Line().y1(), z);
+        QList<int> dark;
+        for (int row = y - 4; row <= y + 4; ++row)
+            if (image.pixelColor(x, row).lightness() < 60)
+                dark << row;
+        QCOMPARE(dark.size(), zoom / 100);
+        QCOMPARE(dark.back() - dark.front() + 1, dark.size());
+        const QColor background = Colours::To_QColor(form.Picture1->BackColor());
+        QCOMPARE(image.pixelColor(x, dark.front() - 1), background);
+        QCOMPARE(image.pixelColor(x, dark.back() + 1), background);
+    }
+
+    // The file chooser is made at its owner's zoom, and a message box's text grows with it.
+    void chooser_and_message_boxes_follow()
+    {
+        frm_dalvo form;
+        form.Set_Zoom(150);
+        form.show();
+        form.cmd_Open->click();
+        auto *chooser = form.findChild<frm_Dalvo_Files *>();
+        QVERIFY(chooser);
+        QCOMPARE(chooser->size(), QSize(705, 453));
+        QCOMPARE(chooser->cmd_OK->geometry(), Twips::To_Pixels(5580, 3240, 1095, 330, 1.5));
+        QCOMPARE(chooser->Label1->font().pointSizeF(), 8.25 * 1.5);
+        QCOMPARE(chooser->dir_list->iconSize(), QSize(24, 24));
+        chooser->Unload();
+        // The about box at 100 % and at 150 %: its text half as large again, in the same lines.
+        const Message_Box_Watcher watcher;
+        for (int zoom : {100, 150}) {
+            form.Set_Zoom(zoom);
+            form.cmd_Info->click();
+        }
+        const auto &boxes = watcher.Boxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].point_size, boxes[0].point_size * 1.5);
+        QVERIFY2(boxes[1].width > boxes[0].width * 1.4,
+                 qPrintable(QString::number(boxes[1].width)));
+    }
+};
 
 QTEST_MAIN(tst_zoom)
 #include "tst_zoom.moc"
