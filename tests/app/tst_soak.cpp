@@ -2,7 +2,7 @@
 // with the window's invariants checked after every one.
 #include "core/number_text.h"
 #include "core/run_state.h"
-#include "core/scenario_fields.h"
+#include "core/scenario_format.h"
 #include "file_chooser/frm_dalvo_files.h"
 #include "main_window/frm_dalvo.h"
 #include "support/message_box_watcher.h"
@@ -18,21 +18,17 @@ namespace {
 using Simulation::Number_Text;
 
 // Scenario files for the class to open: odd captions and broken ones; `cut` ends a file early.
-void Write_Scenario(const QString &name, const QString &speed, const QString &amplitude,
-                    const QString &frequency, int greyed, int cut = 19)
+void Write_Scenario(const QString &name, const QString &speed, const QString &a, const QString &f,
+                    qint16 greyed, int cut = 19)
 {
-    QByteArray bytes = Scenario::Text_Field(QStringLiteral("Dalvo.exe V 1.0")) +
-                       Scenario::Text_Field(speed) + Scenario::Text_Field(QStringLiteral(" 12"));
-    for (int chosen : {1, greyed, 1, 1})
-        bytes += Scenario::Integer_Field(static_cast<qint16>(chosen));
-    for (int shown : {1, 0, 1, 0})
-        bytes += Scenario::Text_Field(amplitude) + Scenario::Text_Field(frequency) +
-                 Scenario::Integer_Field(static_cast<qint16>(shown));
+    QBuffer bytes;
+    QVERIFY(
+        bytes.open(QIODevice::WriteOnly) &&
+        Scenario::Write_Set_Up(
+            &bytes, {speed, " 12", {1, greyed, 1, 1}, {a, a, a, a}, {f, f, f, f}, {1, 0, 1, 0}}));
     QFile out(name);
     QVERIFY(out.open(QIODevice::WriteOnly));
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (int i = 0; i < cut; ++i)
-        out.write(lines[i] + '\n');
+    out.write(bytes.data().split('\n').mid(0, cut).join('\n') + '\n');
 }
 
 frm_Dalvo_Files *Open_Chooser(frm_dalvo &form)
@@ -230,10 +226,8 @@ private slots:
             const QString action = soak.Act(form);
             QCoreApplication::processEvents();
             const QString broken = soak.Broken(form);
-            QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2 (%3): %4")
-                                                      .arg(seed)
-                                                      .arg(step)
-                                                      .arg(action, broken)));
+            const QString at = QStringLiteral("seed %1, action %2 ").arg(seed).arg(step);
+            QVERIFY2(broken.isEmpty(), qPrintable(at + action + ": " + broken));
         }
         // The class did meet the file flow's messages, and saved files of its own.
         QVERIFY(!boxes.Boxes().isEmpty());

@@ -1,5 +1,6 @@
 #include "core/scenario_fields.h"
 #include "core/scenario_format.h"
+#include "support/start_up_scenario.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -27,9 +28,6 @@ protected:
 // The start-up set-up in file order; the wave choices and ball rows are integer fields.
 const QStringList Start_Up =
     QStringLiteral("Dalvo.exe V 1.0,10,10,1,0,1,0,5,1,1,5,1,1,5,1,1,5,1,1").split(u',');
-const QByteArray Start_Up_Bytes =
-    "\"Dalvo.exe V 1.0\"\r\n\"10\"\r\n\"10\"\r\n1\r\n0\r\n1\r\n0\r\n" +
-    QByteArray("\"5\"\r\n\"1\"\r\n1\r\n").repeated(4);
 
 // A set-up no handler writes: Greek, blanks and commas in its captions.
 const Set_Up Odd_Set_Up{

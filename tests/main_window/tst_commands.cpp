@@ -1,5 +1,5 @@
 // The print, about and exit buttons of the main window, through the real window and real modal
-// message boxes. Ending the program is watched from a child process running this binary.
+// message boxes.
 #include "controls/printing.h"
 #include "main_window/frm_dalvo.h"
 #include "support/message_box_watcher.h"
@@ -8,12 +8,8 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QtTest>
-#include <cstdio>
-#include <cstring>
 
 namespace {
-
-const char *const Exit_Child_Flag = "--exit-child";
 
 // What a message box shows; in an expected box `text` is a pattern for the whole text.
 using Seen_Box = Message_Box_Watcher::Box;
@@ -35,25 +31,6 @@ double Mean_Grey(const QImage &image, const QRect &rect)
         for (int x = rect.left(); x <= rect.right(); ++x)
             sum += qGray(image.pixel(x, y));
     return sum / (rect.width() * rect.height());
-}
-
-// The child of the exit test: with the file chooser open it clicks Exit, answers OK and reports
-// what became of the program. One that goes on ends from a later timer with another code.
-int Run_Exit_Child(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    frm_dalvo form;
-    form.show();
-    form.cmd_Open->click();
-    const QPointer<QWidget> chooser = form.findChild<QWidget *>(QStringLiteral("frm_Dalvo_Files"));
-    std::printf("chooser=%d\n", chooser && chooser->isVisible());
-    QTimer::singleShot(0, [&] {
-        Click(form.cmd_Exit, QMessageBox::Ok);
-        QTimer::singleShot(200, [] { QCoreApplication::exit(42); });
-    });
-    const int code = QApplication::exec();
-    std::printf("exec=%d shown=%d\n", code, form.isVisible() || (chooser && chooser->isVisible()));
-    return 0;
 }
 
 } // namespace
@@ -185,21 +162,20 @@ private slots:
     // any later timer fires and no window is left shown.
     void exit_ok_ends_program()
     {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QLatin1String(Exit_Child_Flag)});
-        QVERIFY(child.waitForFinished(120000));
-        QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
-        QCOMPARE(child.readAllStandardOutput(), QByteArray("chooser=1\nexec=0 shown=0\n"));
+        frm_dalvo form;
+        form.show();
+        form.cmd_Open->click();
+        const QPointer<QWidget> chooser =
+            form.findChild<QWidget *>(QStringLiteral("frm_Dalvo_Files"));
+        QVERIFY(chooser && chooser->isVisible());
+        QTimer::singleShot(0, &form, [&] {
+            Click(form.cmd_Exit, QMessageBox::Ok);
+            QTimer::singleShot(200, &form, [] { QCoreApplication::exit(42); });
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!form.isVisible() && !chooser->isVisible());
     }
 };
 
-int main(int argc, char *argv[])
-{
-    if (argc > 1 && std::strcmp(argv[1], Exit_Child_Flag) == 0)
-        return Run_Exit_Child(argc, argv);
-    QApplication app(argc, argv);
-    tst_commands test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(tst_commands)
 #include "tst_commands.moc"

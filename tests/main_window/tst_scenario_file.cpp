@@ -26,16 +26,10 @@ QStringList Fields(const frm_dalvo &form)
     return fields;
 }
 
-} // namespace
-
-namespace {
-
 // Saves the start-up set-up in a child process, under a file size limit, as the unprivileged
 // user "nobody" when asked: 1 when the save reports success, 0 when it reports a failure.
 int Child_Save(const QString &path, rlim_t limit, bool nobody)
 {
-    const Scenario::Set_Up set_up{
-        "10", "10", {1, 0, 1, 0}, {"5", "5", "5", "5"}, {"1", "1", "1", "1"}, {1, 1, 1, 1}};
     const pid_t child = ::fork();
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -44,7 +38,7 @@ int Child_Save(const QString &path, rlim_t limit, bool nobody)
             (nobody &&
              (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)))
             ::_exit(2);
-        ::_exit(Scenario::Save_Set_Up(path, set_up) ? 1 : 0);
+        ::_exit(Scenario::Save_Set_Up(path, Start_Up_Set_Up) ? 1 : 0);
     }
     int status = -1;
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;

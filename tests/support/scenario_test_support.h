@@ -1,10 +1,10 @@
 #pragma once
 
-#include "main_window/frm_dalvo.h"
-#include "file_chooser/frm_dalvo_files.h"
-#include "support/message_box_watcher.h"
 #include "file_chooser/file_messages.h"
-#include "core/scenario_format.h"
+#include "file_chooser/frm_dalvo_files.h"
+#include "main_window/frm_dalvo.h"
+#include "support/message_box_watcher.h"
+#include "support/start_up_scenario.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,12 +12,6 @@
 
 // Helpers shared by the scenario file and file chooser tests.
 namespace Scenario_Test {
-
-// The scenario of the window at start-up, byte for byte.
-inline const QByteArray Start_Up_Bytes =
-    "\"Dalvo.exe V 1.0\"\r\n\"10\"\r\n\"10\"\r\n1\r\n0\r\n1\r\n0\r\n"
-    "\"5\"\r\n\"1\"\r\n1\r\n\"5\"\r\n\"1\"\r\n1\r\n"
-    "\"5\"\r\n\"1\"\r\n1\r\n\"5\"\r\n\"1\"\r\n1\r\n";
 
 // The start-up file with some lines replaced: {line number, new text}.
 inline QByteArray Start_Up_With(std::initializer_list<std::pair<int, QString>> changes)
