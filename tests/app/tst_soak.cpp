@@ -1,6 +1,5 @@
 // A restless class at the keyboard: thousands of seeded random user actions on the real window,
 // with the window's invariants checked after every one.
-#include "core/number_text.h"
 #include "core/run_state.h"
 #include "core/scenario_format.h"
 #include "file_chooser/frm_dalvo_files.h"
@@ -10,12 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
-#include <map>
 #include <random>
 
 namespace {
 
-using Simulation::Number_Text;
 
 // Scenario files for the class to open: odd captions and broken ones; `cut` ends a file early.
 void Write_Scenario(const QString &name, const QString &speed, const QString &a, const QString &f,
@@ -56,8 +53,6 @@ private:
     QString Confirm_Chooser(frm_dalvo &form);
 
     std::mt19937 random_;
-    // The captions as the last opened file left them: any text a file holds is a caption.
-    std::map<const Label *, QString> as_loaded_;
 };
 
 QString Soak::Click(QWidget *control)
@@ -97,16 +92,12 @@ QString Soak::Confirm_Chooser(frm_dalvo &form)
                                       "*.dlv",    "missing.dlv", ""};
     const QString name = Names[Pick(static_cast<int>(Names.size()))];
     if (frm_Dalvo_Files *files = Open_Chooser(form)) {
-        const bool opening = files->windowTitle() == frm_Dalvo_Files::Opening_Title;
         files->txt_FName->setFocus();
         files->txt_FName->Set_Text(name);
         if (Pick(2))
             QTest::mouseClick(files->cmd_OK, Qt::LeftButton); // the name box loses the focus
         else
             QTest::keyClick(files->txt_FName, Qt::Key_Return);
-        if (opening)
-            for (const Label *label : form.findChildren<Label *>())
-                as_loaded_[label] = label->Caption();
     }
     return QStringLiteral("confirm the chooser with \"%1\"").arg(name);
 }
@@ -157,28 +148,6 @@ QString Soak::Broken(frm_dalvo &form) const
         for (const Shape *ball : *row)
             if (!std::isfinite(ball->Top()) || !std::isfinite(ball->Left()))
                 return ball->objectName() + QStringLiteral(" is not at a finite place");
-
-    // A caption is the design one, the handlers' text form of its scroll bar, or as loaded.
-    const auto fits = [this](const Label *label, const char *design, bool at_design,
-                             const QString &written) {
-        const auto loaded = as_loaded_.find(label);
-        return (label->Caption() == QLatin1String(design) && at_design) ||
-               label->Caption() == written ||
-               (loaded != as_loaded_.end() && loaded->second == label->Caption());
-    };
-    std::vector<const Label *> wrong;
-    for (int i = 0; i < 4; ++i) {
-        const int a = form.hsc_A[i]->value(), f = form.hsc_f[i]->value();
-        if (!fits(form.lbl_AA[i], "5", a == 5, Number_Text(a)))
-            wrong.push_back(form.lbl_AA[i]);
-        if (!fits(form.lbl_ff[i], "1", f == 10, Number_Text(f / 10.0)))
-            wrong.push_back(form.lbl_ff[i]);
-    }
-    for (auto [label, bar] : {std::pair{form.lbl_c1, form.hsc_c1}, {form.lbl_c2, form.hsc_c2}})
-        if (!fits(label, "10", bar->value() == 10, Number_Text(bar->value())))
-            wrong.push_back(label);
-    if (!wrong.empty())
-        return QStringLiteral("%1 reads \"%2\"").arg(wrong[0]->objectName(), wrong[0]->Caption());
 
     if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
         return QStringLiteral("the run control is in no known state");
