@@ -110,56 +110,46 @@ private slots:
         QTest::addColumn<Look>("look");
         using enum Act;
         const bool on = true, off = false;
-        QTest::newRow("Ready, Paused -> Running")
-            << Script{{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}}
-            << Look{".6", on, 0, "stop", "G--", "locked"};
-        QTest::newRow("Running -> Paused")
-            << Script{{Go}, {Ticks, 10}, {Go}} << Look{".4", off, 0, "start", "GCB", "locked"};
-        QTest::newRow("Ready -> Stepping -> Ready")
-            << Script{{Steps, 2}} << Look{"2", off, 1, "start", "GCB", "free"};
-        QTest::newRow("Paused 3.4 -> Stepping")
-            << Script{{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}}
-            << Look{"4", off, 1, "start", "GCB", "locked"};
-        QTest::newRow("Finished -> Stepping") << Script{{Steps, 21}, {Clock}, {Until_Stop, 25}}
-                                              << Look{"22", off, 1, "start", "-CB", "free"};
-        QTest::newRow("Stepping -> Running") << Script{{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}}
-                                             << Look{"1.4", on, 0, "stop", "G--", "locked"};
+        const auto row = [](const char *name, const Script &steps, const Look &look) {
+            QTest::newRow(name) << steps << look;
+        };
+        row("Ready, Paused -> Running", {{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}},
+            {".6", on, 0, "stop", "G--", "locked"});
+        row("Ready -> Stepping -> Ready", {{Steps, 2}}, {"2", off, 1, "start", "GCB", "free"});
+        row("Paused 3.4 -> Stepping", {{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}},
+            {"4", off, 1, "start", "GCB", "locked"});
+        row("Finished -> Stepping", {{Steps, 21}, {Clock}, {Until_Stop, 25}},
+            {"22", off, 1, "start", "-CB", "free"});
+        row("Stepping -> Running", {{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}},
+            {"1.4", on, 0, "stop", "G--", "locked"});
         // A run left alone: finishing at tick 501, stopped at tick 525.
-        QTest::newRow("Running at 20")
-            << Script{{Go}, {Ticks, 500}} << Look{"20", on, 0, "stop", "G--", "locked"};
-        QTest::newRow("Running -> Finishing")
-            << Script{{Go}, {Ticks, 501}} << Look{"20.04", on, 1, "stop", "--B", "locked"};
-        QTest::newRow("Finishing -> Finished")
-            << Script{{Go}, {Until_Stop, 525}} << Look{"21", off, 1, "stop", "--B", "locked"};
-        QTest::newRow("Paused past 20")
-            << Script{{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}}
-            << Look{"21", off, 1, "start", "-CB", "locked"};
-        QTest::newRow("Ready -> Ready by Back")
-            << Script{{Back}} << Look{"0.00", off, 1, "start", "GC-", "free"};
-        QTest::newRow("Paused -> Ready by Back") << Script{{Go}, {Ticks, 10}, {Go}, {Back}}
-                                                 << Look{"0.00", off, 0, "start", "GC-", "free"};
+        row("Running -> Finishing", {{Go}, {Ticks, 501}},
+            {"20.04", on, 1, "stop", "--B", "locked"});
+        row("Finishing -> Finished", {{Go}, {Until_Stop, 525}},
+            {"21", off, 1, "stop", "--B", "locked"});
+        row("Paused past 20", {{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}},
+            {"21", off, 1, "start", "-CB", "locked"});
+        row("Ready -> Ready by Back", {{Back}}, {"0.00", off, 1, "start", "GC-", "free"});
+        row("Paused -> Ready by Back", {{Go}, {Ticks, 10}, {Go}, {Back}},
+            {"0.00", off, 0, "start", "GC-", "free"});
         // The timer runs on from 0 to 1 s.
-        QTest::newRow("Finishing -> Ready by Back")
-            << Script{{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}}
-            << Look{"1", off, 1, "start", "GC-", "free"};
+        row("Finishing -> Ready by Back", {{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}},
+            {"1", off, 1, "start", "GC-", "free"});
         // A wave box refreshes the display but keeps the time reached by the steps.
-        QTest::newRow("Ready: wave box")
-            << Script{{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}}
-            << Look{"2", off, 1, "start", "GCB", "free"};
+        row("Ready: wave box", {{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}},
+            {"2", off, 1, "start", "GCB", "free"});
         // cmd_Go compares pictures by identity: it takes a look-alike for the stop picture.
-        QTest::newRow("Ready, look-alike picture")
-            << Script{{Look_Alike}, {Go}} << Look{"0.00", off, 1, "start", "GCB", "free"};
-        QTest::newRow("then Running")
-            << Script{{Look_Alike}, {Go}, {Go}} << Look{"0.00", on, 0, "stop", "G--", "locked"};
+        row("Ready, look-alike picture", {{Look_Alike}, {Go}},
+            {"0.00", off, 1, "start", "GCB", "free"});
+        row("then Running", {{Look_Alike}, {Go}, {Go}}, {"0.00", on, 0, "stop", "G--", "locked"});
         // A new pace neither starts, stops nor resets anything.
-        QTest::newRow("Running: new paces") << Script{{Go},      {Ticks, 10}, {Pace, 1}, {Ticks, 5},
-                                                      {Pace, 2}, {Ticks, 5},  {Pace, 0}, {Ticks, 5}}
-                                            << Look{"1", on, 0, "stop", "G--", "locked"};
-        QTest::newRow("Paused: new pace") << Script{{Go}, {Ticks, 10}, {Go}, {Pace, 2}}
-                                          << Look{".4", off, 0, "start", "GCB", "locked"};
-        QTest::newRow("Stepping: new pace")
-            << Script{{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}}
-            << Look{"1", off, 1, "start", "GCB", "free"};
+        row("Running: new paces",
+            {{Go}, {Pace, 1}, {Ticks, 5}, {Pace, 2}, {Ticks, 5}, {Pace, 0}, {Ticks, 10}},
+            {".8", on, 0, "stop", "G--", "locked"});
+        row("Paused: new pace", {{Go}, {Ticks, 10}, {Go}, {Pace, 2}},
+            {".4", off, 0, "start", "GCB", "locked"});
+        row("Stepping: new pace", {{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}},
+            {"1", off, 1, "start", "GCB", "free"});
     }
 
     void transitions()
