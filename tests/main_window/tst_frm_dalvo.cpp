@@ -71,7 +71,6 @@ private slots:
                 {{Frequency, 3, 1}, {Wavelength, 0, 10}, {Wavelength, 3, 10}, {Amplitude, 2, 5}});
         QCOMPARE(form.size(), QSize(1016, 736));
         QCOMPARE(form.Shape1[0]->Box().height(), form.Shape1[0]->Box().width()); // circles
-        QCOMPARE(form.findChild<QObject *>("hsc_A(2)"), form.hsc_A[2]);
         QCOMPARE(form.findChild<QObject *>("Shape12(50)"), form.Shape12[50]);
     }
 
@@ -326,8 +325,7 @@ private slots:
         frm_dalvo form;
         const QColor text = form.palette().color(QPalette::Active, QPalette::WindowText);
         for (int i = 0; i < 4; ++i) {
-            const auto controls = form.Wave_Attr(i);
-            for (QWidget *control : controls) {
+            for (QWidget *control : form.Wave_Attr(i)) {
                 const bool value = control == form.lbl_ff[i] || control == form.lbl_AA[i];
                 for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
                     QVERIFY2((control->palette().color(QPalette::Active, role) != text) == value,

@@ -74,7 +74,6 @@ private slots:
         form.chk_wave3->Set_Value(0); // panel 2 hidden: its marks stay
         form.chk_wave3->Set_Value(1);
         QCOMPARE(Colours_Of(form), marked);
-        QCOMPARE(form.Shape2[30]->BackColor(), Colours::Yellow);
     }
 
     void real_mouse_click()

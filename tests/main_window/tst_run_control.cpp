@@ -180,8 +180,6 @@ private slots:
             {".4", on, 0, "stop", "G--", "locked", pause});
         row("F7 resets", {{Go}, {Ticks, 10}, {Go}, {Key, Qt::Key_F7, "cmd_Go"}},
             {"0.00", off, 0, "start", "GC-", "free", start});
-        row("F7, cmd_Back disabled", {{Go}, {Ticks, 10}, {Key, Qt::Key_F7, "cbo_Pace"}},
-            {".4", on, 0, "stop", "G--", "locked", pause});
         row("Space on cmd_Go", {{Key, Qt::Key_Space, "cmd_Go"}},
             {"0.00", on, 0, "stop", "G--", "locked", pause});
     }
