@@ -65,7 +65,6 @@ private slots:
                  {"hsc_c1", "minimum", 1},
                  {"hsc_c1", "maximum", 20},
                  {"hsc_f(3)", "maximum", 20},
-                 {"hsc_f(3)", "value", 10},
                  {"hsc_A(0)", "maximum", 15},
                  {"hsc_A(0)", "pageStep", 1}},
                 {{Frequency, 3, 1}, {Wavelength, 0, 10}, {Wavelength, 3, 10}, {Amplitude, 2, 5}});
