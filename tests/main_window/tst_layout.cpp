@@ -21,12 +21,6 @@ QString Enabled(const frm_dalvo &form)
     return mask;
 }
 
-void Set_Values(frm_dalvo &form, const QString &values)
-{
-    for (int wave = 0; wave < 4; ++wave)
-        form.chk_wave(wave)->Set_Value(values[wave].digitValue());
-}
-
 } // namespace
 
 // The wave selection decides which controls are usable, one panel or two, where the guide lines
@@ -48,11 +42,8 @@ private slots:
         QTest::newRow("1100") << false << false << "1100 1100";
         QTest::newRow("0010") << true << true << "0010 0000";
         QTest::newRow("1010") << true << true << "1010 0000";
-        QTest::newRow("0110") << true << true << "0110 0000";
         QTest::newRow("1110") << true << true << "1110 1100";
         QTest::newRow("0001") << true << true << "0001 0000";
-        QTest::newRow("1001") << true << true << "1001 0000";
-        QTest::newRow("0101") << true << true << "0101 0000";
         QTest::newRow("1101") << true << true << "1101 1100";
         QTest::newRow("0011") << true << true << "0011 0011";
         QTest::newRow("1011") << true << true << "1011 0011";
@@ -62,7 +53,6 @@ private slots:
         // for the layout) a wave of panel 2.
         QTest::newRow("1200") << false << false << "1000 1000";
         QTest::newRow("0020") << false << true << "0000 0000";
-        QTest::newRow("2222") << false << true << "0000 0000";
     }
 
     void selection()
@@ -74,11 +64,15 @@ private slots:
 
         // A selected wave with an absent partner leaves its chk_balls as it was: try both
         // histories.
+        const auto select = [](frm_dalvo &window, const QString &boxes) {
+            for (int wave = 0; wave < 4; ++wave)
+                window.chk_wave(wave)->Set_Value(boxes[wave].digitValue());
+        };
         frm_dalvo primed, form;
-        Set_Values(primed, QStringLiteral("1111"));
-        Set_Values(primed, values);
+        select(primed, QStringLiteral("1111"));
+        select(primed, values);
         QCOMPARE(Enabled(primed), enabled.left(4) + u' ' + enabled.left(4));
-        Set_Values(form, values);
+        select(form, values);
         QCOMPARE(Enabled(form), enabled);
 
         // Panel 1 stretched over both with the taller scale, or both panels as laid out; the ball

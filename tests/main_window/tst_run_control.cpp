@@ -5,57 +5,44 @@
 
 namespace {
 
-// The columns of the state table as the window shows them.
-struct Look
-{
-    QString time;
-    bool timer = false;
-    float clock_mode = 0;
-    const char *picture = "start"; // "start", "stop" or "other" on cmd_Go
-    QString enabled;               // of cmd_Go, cmd_Clock and cmd_Back: "GCB", "G--", ...
-    const char *set_up = "free";   // the buttons and wave boxes a run locks: free or locked
-    bool operator==(const Look &) const = default;
-};
-
-char *toString(const Look &look)
-{
-    return qstrdup(qPrintable(
-        QStringLiteral("%1 timer %2 mode %3 %4 %5 %6")
-            .arg(look.time)
-            .arg(look.timer)
-            .arg(look.clock_mode)
-            .arg(QLatin1String(look.picture), look.enabled, QLatin1String(look.set_up))));
-}
+// The columns of the state table as the window shows them: the time, whether the timer runs, the
+// clock mode, cmd_Go's picture ("start", "stop" or "other"), which of cmd_Go, cmd_Clock and
+// cmd_Back are enabled ("GCB", "G--", ...), and the buttons and wave boxes a run locks ("free" or
+// "locked"), and cmd_Go's tooltip, which says what its next click does, as its accessible name
+// does.
+using Look = std::tuple<QString, bool, float, QString, QString, QString, QString>;
 
 Look Look_Of(const frm_dalvo &form)
 {
     const Picture &shown = form.cmd_Go->Shown_Picture();
-    Look look{form.lbl_time->Caption().trimmed(),
-              form.Timer1->isActive(),
-              form.Clock_Mode(),
-              shown == form.Image1->Shown_Picture()   ? "stop"
-              : shown == form.Image2->Shown_Picture() ? "start"
-                                                      : "other",
-              {}};
+    QString enabled;
     for (const CommandButton *button : {form.cmd_Go, form.cmd_Clock, form.cmd_Back})
-        look.enabled += button->isEnabled() ? button->objectName()[4] : u'-';
-    int enabled = 0;
+        enabled += button->isEnabled() ? button->objectName()[4] : u'-';
+    int free = 0;
     for (const QWidget *w : std::array<const QWidget *, 9>{
              form.cmd_Save, form.cmd_Open, form.cmd_Print, form.cmd_Info, form.cmd_Exit,
              form.chk_wave1, form.chk_wave2, form.chk_wave3, form.chk_wave4})
-        enabled += w->isEnabled();
-    look.set_up = enabled == 0 ? "locked" : enabled == 9 ? "free" : "mixed";
+        free += w->isEnabled();
+    QString set_up = free == 0 ? "locked" : free == 9 ? "free" : "mixed";
     // The attribute controls follow the lock and the wave selection.
     for (int i = 0; i < 4; ++i)
         for (const QWidget *w : form.Wave_Attr(i))
-            if (w->testAttribute(Qt::WA_ForceDisabled) ==
-                (enabled && form.chk_wave(i)->Value() == 1))
-                look.set_up = "attribute controls out of step";
-    return look;
+            if (w->testAttribute(Qt::WA_ForceDisabled) == (free && form.chk_wave(i)->Value() == 1))
+                set_up = "attribute controls out of step";
+    return {form.lbl_time->Caption().trimmed(),
+            form.Timer1->isActive(),
+            form.Clock_Mode(),
+            shown == form.Image1->Shown_Picture()   ? "stop"
+            : shown == form.Image2->Shown_Picture() ? "start"
+                                                    : "other",
+            enabled,
+            set_up,
+            form.cmd_Go->toolTip()};
 }
 
 // One step: a click on a run button or a wave box (which must be enabled, as for a user), ticks
-// of the running timer, or a look-alike of the start picture put on cmd_Go.
+// of the running timer, a look-alike of the start picture put on cmd_Go, or a key pressed where the
+// focus is put.
 enum class Act
 {
     Go,
@@ -67,12 +54,14 @@ enum class Act
     Steps,      // n clock steps of 25 ticks each
     Look_Alike,
     Pace, // n: the entry of cbo_Pace
+    Key,  // n: the key; focus: the control that has the focus
 };
 
 struct Step
 {
     Act act;
     int n = 0;
+    const char *focus = nullptr;
 };
 using Script = QList<Step>;
 
@@ -89,6 +78,13 @@ QString Play(frm_dalvo &form, const Script &steps)
             return button->objectName() + " is disabled";
         if (button)
             button->click();
+        if (step.act == Act::Key) {
+            auto *focused = form.findChild<QWidget *>(QLatin1String(step.focus));
+            focused->setFocus();
+            if (!focused->hasFocus())
+                return focused->objectName() + " has no focus";
+            QTest::keyClick(focused, Qt::Key(step.n));
+        }
         if (step.act == Act::Pace)
             form.cbo_Pace->setCurrentIndex(step.n);
         if (step.act == Act::Look_Alike)
@@ -126,56 +122,66 @@ private slots:
         QTest::addColumn<Look>("look");
         using enum Act;
         const bool on = true, off = false;
-        QTest::newRow("Ready, Paused -> Running")
-            << Script{{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}}
-            << Look{".6", on, 0, "stop", "G--", "locked"};
-        QTest::newRow("Running -> Paused")
-            << Script{{Go}, {Ticks, 10}, {Go}} << Look{".4", off, 0, "start", "GCB", "locked"};
-        QTest::newRow("Ready -> Stepping -> Ready")
-            << Script{{Steps, 2}} << Look{"2", off, 1, "start", "GCB", "free"};
-        QTest::newRow("Paused 3.4 -> Stepping")
-            << Script{{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}}
-            << Look{"4", off, 1, "start", "GCB", "locked"};
-        QTest::newRow("Finished -> Stepping") << Script{{Steps, 21}, {Clock}, {Until_Stop, 25}}
-                                              << Look{"22", off, 1, "start", "-CB", "free"};
-        QTest::newRow("Stepping -> Running") << Script{{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}}
-                                             << Look{"1.4", on, 0, "stop", "G--", "locked"};
+        const QString start = "Έναρξη (F5)", pause = "Παύση (F5)", resume = "Συνέχεια (F5)";
+        const QString over = "Η κίνηση τελείωσε (F7: επαναφορά)";
+        const auto row = [](const char *name, const Script &steps, const Look &look) {
+            QTest::newRow(name) << steps << look;
+        };
+        row("Ready, Paused -> Running", {{Go}, {Ticks, 10}, {Go}, {Go}, {Ticks, 5}},
+            {".6", on, 0, "stop", "G--", "locked", pause});
+        row("Ready -> Stepping -> Ready", {{Steps, 2}},
+            {"2", off, 1, "start", "GCB", "free", start});
+        row("Paused 3.4 -> Stepping", {{Go}, {Ticks, 85}, {Go}, {Clock}, {Until_Stop, 15}},
+            {"4", off, 1, "start", "GCB", "locked", resume});
+        row("Finished -> Stepping", {{Steps, 21}, {Clock}, {Until_Stop, 25}},
+            {"22", off, 1, "start", "-CB", "free", over});
+        row("Stepping -> Running", {{Clock}, {Ticks, 5}, {Go}, {Ticks, 30}},
+            {"1.4", on, 0, "stop", "G--", "locked", pause});
         // A run left alone: finishing at tick 501, stopped at tick 525.
-        QTest::newRow("Running at 20")
-            << Script{{Go}, {Ticks, 500}} << Look{"20", on, 0, "stop", "G--", "locked"};
-        QTest::newRow("Running -> Finishing")
-            << Script{{Go}, {Ticks, 501}} << Look{"20.04", on, 1, "stop", "--B", "locked"};
-        QTest::newRow("Finishing -> Finished")
-            << Script{{Go}, {Until_Stop, 525}} << Look{"21", off, 1, "stop", "--B", "locked"};
-        QTest::newRow("Paused past 20")
-            << Script{{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}}
-            << Look{"21", off, 1, "start", "-CB", "locked"};
-        QTest::newRow("Ready -> Ready by Back")
-            << Script{{Back}} << Look{"0.00", off, 1, "start", "GC-", "free"};
-        QTest::newRow("Paused -> Ready by Back") << Script{{Go}, {Ticks, 10}, {Go}, {Back}}
-                                                 << Look{"0.00", off, 0, "start", "GC-", "free"};
+        row("Running -> Finishing", {{Go}, {Ticks, 501}},
+            {"20.04", on, 1, "stop", "--B", "locked", over});
+        row("Finishing -> Finished", {{Go}, {Until_Stop, 525}},
+            {"21", off, 1, "stop", "--B", "locked", over});
+        row("Paused past 20", {{Go}, {Ticks, 500}, {Go}, {Clock}, {Until_Stop, 25}},
+            {"21", off, 1, "start", "-CB", "locked", over});
+        row("Ready -> Ready by Back", {{Back}}, {"0.00", off, 1, "start", "GC-", "free", start});
+        row("Paused -> Ready by Back", {{Go}, {Ticks, 10}, {Go}, {Back}},
+            {"0.00", off, 0, "start", "GC-", "free", start});
         // The timer runs on from 0 to 1 s.
-        QTest::newRow("Finishing -> Ready by Back")
-            << Script{{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}}
-            << Look{"1", off, 1, "start", "GC-", "free"};
+        row("Finishing -> Ready by Back", {{Go}, {Ticks, 510}, {Back}, {Until_Stop, 25}},
+            {"1", off, 1, "start", "GC-", "free", start});
         // A wave box refreshes the display but keeps the time reached by the steps.
-        QTest::newRow("Ready: wave box")
-            << Script{{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}}
-            << Look{"2", off, 1, "start", "GCB", "free"};
+        row("Ready: wave box", {{Steps, 1}, {Wave_Box, 1}, {Clock}, {Until_Stop, 25}},
+            {"2", off, 1, "start", "GCB", "free", start});
         // cmd_Go compares pictures by identity: it takes a look-alike for the stop picture.
-        QTest::newRow("Ready, look-alike picture")
-            << Script{{Look_Alike}, {Go}} << Look{"0.00", off, 1, "start", "GCB", "free"};
-        QTest::newRow("then Running")
-            << Script{{Look_Alike}, {Go}, {Go}} << Look{"0.00", on, 0, "stop", "G--", "locked"};
+        row("Ready, look-alike picture", {{Look_Alike}, {Go}},
+            {"0.00", off, 1, "start", "GCB", "free", start});
+        row("then Running", {{Look_Alike}, {Go}, {Go}},
+            {"0.00", on, 0, "stop", "G--", "locked", pause});
         // A new pace neither starts, stops nor resets anything.
-        QTest::newRow("Running: new paces") << Script{{Go},      {Ticks, 10}, {Pace, 1}, {Ticks, 5},
-                                                      {Pace, 2}, {Ticks, 5},  {Pace, 0}, {Ticks, 5}}
-                                            << Look{"1", on, 0, "stop", "G--", "locked"};
-        QTest::newRow("Paused: new pace") << Script{{Go}, {Ticks, 10}, {Go}, {Pace, 2}}
-                                          << Look{".4", off, 0, "start", "GCB", "locked"};
-        QTest::newRow("Stepping: new pace")
-            << Script{{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}}
-            << Look{"1", off, 1, "start", "GCB", "free"};
+        row("Running: new paces",
+            {{Go}, {Pace, 1}, {Ticks, 5}, {Pace, 2}, {Ticks, 5}, {Pace, 0}, {Ticks, 10}},
+            {".8", on, 0, "stop", "G--", "locked", pause});
+        row("Paused: new pace", {{Go}, {Ticks, 10}, {Go}, {Pace, 2}},
+            {".4", off, 0, "start", "GCB", "locked", resume});
+        row("Stepping: new pace", {{Clock}, {Ticks, 5}, {Pace, 1}, {Until_Stop, 20}},
+            {"1", off, 1, "start", "GCB", "free", start});
+        // A key acts as a click on its button wherever the focus is, and only while the button is
+        // enabled; a focused button keeps its own Space.
+        row("F5 starts", {{Key, Qt::Key_F5, "cbo_Pace"}},
+            {"0.00", on, 0, "stop", "G--", "locked", pause});
+        row("F5 pauses", {{Go}, {Ticks, 10}, {Key, Qt::Key_F5, "hsc_c1"}},
+            {".4", off, 0, "start", "GCB", "locked", resume});
+        row("F5, cmd_Go disabled", {{Go}, {Ticks, 501}, {Key, Qt::Key_F5, "hsc_c2"}},
+            {"20.04", on, 1, "stop", "--B", "locked", over});
+        row("F6 steps", {{Key, Qt::Key_F6, "chk_wave1"}},
+            {"0.00", on, 1, "start", "GCB", "free", start});
+        row("F6, cmd_Clock disabled", {{Go}, {Ticks, 10}, {Key, Qt::Key_F6, "hsc_c1"}},
+            {".4", on, 0, "stop", "G--", "locked", pause});
+        row("F7 resets", {{Go}, {Ticks, 10}, {Go}, {Key, Qt::Key_F7, "cmd_Go"}},
+            {"0.00", off, 0, "start", "GC-", "free", start});
+        row("Space on cmd_Go", {{Key, Qt::Key_Space, "cmd_Go"}},
+            {"0.00", on, 0, "stop", "G--", "locked", pause});
     }
 
     void transitions()
@@ -184,21 +190,16 @@ private slots:
         QFETCH(Look, look);
         for (int pace = 0; pace < 3; ++pace) {
             frm_dalvo form;
+            QVERIFY(Window_Test::Activate(form)); // for the keys
             form.cbo_Pace->setCurrentIndex(pace);
             QCOMPARE(Play(form, steps), QString()); // no step went wrong
             QCOMPARE(Look_Of(form), look);
+            QCOMPARE(QAccessible::queryAccessibleInterface(form.cmd_Go)->text(QAccessible::Name),
+                     std::get<6>(look).section(" (", 0, 0));
             // The default pace is the 5 ms timer, as always.
             QVERIFY(form.cbo_Pace->currentIndex() ||
                     (form.Timer1->interval() == 5 && !form.Timer1->isSingleShot()));
         }
-    }
-
-    void real_timer_runs_a_clock_step()
-    {
-        frm_dalvo form;
-        form.cmd_Clock->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 30000);
-        QCOMPARE(Look_Of(form), (Look{"1", false, 1, "start", "GCB", "free"}));
     }
 
     void paced_run_follows_the_wall_clock_data()
@@ -232,62 +233,6 @@ private slots:
         QCOMPARE(qRound(simulated / 0.04), ticks);
         QVERIFY2(qAbs(simulated / rate - wall_at_tick) <= 0.02 * wall_at_tick,
                  qPrintable(QStringLiteral("%1 s at %2 s").arg(simulated).arg(wall_at_tick)));
-    }
-
-    // A key acts as a click on its button wherever the focus is, and only while the button is
-    // enabled; a focused button keeps its own Space. cmd_Go's tooltip and accessible name say what
-    // its next click does.
-    void keys_data()
-    {
-        QTest::addColumn<Script>("steps");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Look>("look");
-        QTest::addColumn<QString>("tip"); // of cmd_Go
-        using enum Act;
-        const bool on = true, off = false;
-        const QString pause = "Παύση (F5)", start = "Έναρξη (F5)";
-        QTest::newRow("F5 starts") << Script{} << "cbo_Pace" << int(Qt::Key_F5)
-                                   << Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
-        QTest::newRow("F5 pauses")
-            << Script{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F5)
-            << Look{".4", off, 0, "start", "GCB", "locked"} << "Συνέχεια (F5)";
-        QTest::newRow("F5, cmd_Go disabled")
-            << Script{{Go}, {Ticks, 501}} << "hsc_c2" << int(Qt::Key_F5)
-            << Look{"20.04", on, 1, "stop", "--B", "locked"} << "Η κίνηση τελείωσε (F7: επαναφορά)";
-        QTest::newRow("F6 steps") << Script{} << "chk_wave1" << int(Qt::Key_F6)
-                                  << Look{"0.00", on, 1, "start", "GCB", "free"} << start;
-        QTest::newRow("F6, cmd_Clock disabled")
-            << Script{{Go}, {Ticks, 10}} << "hsc_c1" << int(Qt::Key_F6)
-            << Look{".4", on, 0, "stop", "G--", "locked"} << pause;
-        QTest::newRow("F7 resets") << Script{{Go}, {Ticks, 10}, {Go}} << "cmd_Go" << int(Qt::Key_F7)
-                                   << Look{"0.00", off, 0, "start", "GC-", "free"} << start;
-        QTest::newRow("F7, cmd_Back disabled")
-            << Script{{Go}, {Ticks, 10}} << "cbo_Pace" << int(Qt::Key_F7)
-            << Look{".4", on, 0, "stop", "G--", "locked"} << pause;
-        QTest::newRow("Space on cmd_Go") << Script{} << "cmd_Go" << int(Qt::Key_Space)
-                                         << Look{"0.00", on, 0, "stop", "G--", "locked"} << pause;
-    }
-
-    void keys()
-    {
-        QFETCH(Script, steps);
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        QFETCH(Look, look);
-        QFETCH(QString, tip);
-        frm_dalvo form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(Play(form, steps), QString());
-        auto *focused = form.findChild<QWidget *>(focus);
-        focused->setFocus();
-        QVERIFY(focused->hasFocus());
-        QTest::keyClick(focused, Qt::Key(key));
-        QCOMPARE(Look_Of(form), look);
-        QCOMPARE(form.cmd_Go->toolTip(), tip);
-        QCOMPARE(QAccessible::queryAccessibleInterface(form.cmd_Go)->text(QAccessible::Name),
-                 tip.section(" (", 0, 0));
     }
 };
 
