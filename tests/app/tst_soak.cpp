@@ -13,7 +13,6 @@
 
 namespace {
 
-
 // Scenario files for the class to open: odd captions and broken ones; `cut` ends a file early.
 void Write_Scenario(const QString &name, const QString &speed, const QString &a, const QString &f,
                     qint16 greyed, int cut = 19)
@@ -41,125 +40,119 @@ class Soak
 public:
     explicit Soak(quint32 seed) : random_(seed) {}
 
-    QString Act(frm_dalvo &form);
+    QString Act(frm_dalvo &form)
+    {
+        switch (Pick(16)) {
+        case 0:
+            return Move(form.hsc_A[Pick(4)]);
+        case 1:
+            return Move(form.hsc_f[Pick(4)]);
+        case 2:
+            return Move(Pick(2) ? form.hsc_c1 : form.hsc_c2);
+        case 3:
+            return Click(form.chk_wave(Pick(4)));
+        case 4:
+            return Click(form.chk_balls[Pick(4)]);
+        case 5:
+            return Click(form.cmd_Go);
+        case 6:
+            return Click(form.cmd_Clock);
+        case 7:
+            return Click(form.cmd_Back);
+        case 8:
+            return Click_Panel(Pick(2) ? form.Picture1 : form.Picture2);
+        case 9:
+            return Click(Pick(2) ? form.cmd_Open : form.cmd_Save);
+        case 10:
+            return Confirm_Chooser(form);
+        case 11:
+            if (frm_Dalvo_Files *files = Open_Chooser(form))
+                QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
+            return QStringLiteral("cancel the chooser");
+        default: {
+            // The timer's ticks, as many as a moment of a lesson delivers.
+            const int ticks = 1 + Pick(40);
+            for (int i = 0; i < ticks && form.Timer1->isActive(); ++i)
+                form.Timer1_Timer();
+            return QStringLiteral("%1 ticks").arg(ticks);
+        }
+        }
+    }
+
     // Empty when every invariant holds, else what broke.
-    QString Broken(frm_dalvo &form) const;
+    QString Broken(frm_dalvo &form) const
+    {
+        for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2,
+                                &form.Shape21, &form.Shape22})
+            for (const Shape *ball : *row)
+                if (!std::isfinite(ball->Top()) || !std::isfinite(ball->Left()))
+                    return ball->objectName() + QStringLiteral(" is not at a finite place");
+
+        if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
+            return QStringLiteral("the run control is in no known state");
+        if (!form.hsc_c1->isEnabled() || !form.hsc_c2->isEnabled())
+            return QStringLiteral("a speed scroll bar is disabled");
+        const double hundredths = static_cast<double>(form.Elapsed_Time()) * 100;
+        if (std::fabs(hundredths - std::round(hundredths)) > 1e-3)
+            return QStringLiteral("Elapsed_Time %1 is not whole hundredths")
+                .arg(form.Elapsed_Time());
+        if (QApplication::activeModalWidget())
+            return QStringLiteral("a message box was left open");
+        return {};
+    }
 
 private:
     int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
-    QString Click(QWidget *control);
-    QString Move(ScrollBar *bar);
-    QString Click_Panel(PictureBox *panel);
-    QString Confirm_Chooser(frm_dalvo &form);
+
+    QString Click(QWidget *control)
+    {
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        return QStringLiteral("click ") + control->objectName();
+    }
+
+    QString Move(ScrollBar *bar)
+    {
+        if (bar->isEnabled())
+            bar->setValue(Pick(3) ? bar->value() + Pick(3) - 1
+                                  : bar->minimum() + Pick(bar->maximum() - bar->minimum() + 1));
+        return QStringLiteral("move ") + bar->objectName();
+    }
+
+    QString Click_Panel(PictureBox *panel)
+    {
+        // Pressed inside, released anywhere: also to the left of, right of or below the panel.
+        const QPoint press(Pick(panel->width()), Pick(panel->height()));
+        const QPoint release(Pick(panel->width() + 80) - 40, Pick(panel->height() + 80) - 40);
+        if (!panel->isHidden()) {
+            const Qt::MouseButton button = Pick(2) ? Qt::LeftButton : Qt::RightButton;
+            QTest::mousePress(panel, button, {}, press);
+            QTest::mouseRelease(panel, button, {}, release);
+        }
+        return QStringLiteral("click %1 at %2,%3")
+            .arg(panel->objectName())
+            .arg(release.x())
+            .arg(release.y());
+    }
+
+    QString Confirm_Chooser(frm_dalvo &form)
+    {
+        static const QStringList Names = {"lesson1",  "lesson2.dlv", "odd.dlv",   "wide.dlv",
+                                          "zero.dlv", "words.dlv",   "short.dlv", "bad.dlv",
+                                          "*.dlv",    "missing.dlv", ""};
+        const QString name = Names[Pick(static_cast<int>(Names.size()))];
+        if (frm_Dalvo_Files *files = Open_Chooser(form)) {
+            files->txt_FName->setFocus();
+            files->txt_FName->Set_Text(name);
+            if (Pick(2))
+                QTest::mouseClick(files->cmd_OK, Qt::LeftButton); // the name box loses the focus
+            else
+                QTest::keyClick(files->txt_FName, Qt::Key_Return);
+        }
+        return QStringLiteral("confirm the chooser with \"%1\"").arg(name);
+    }
 
     std::mt19937 random_;
 };
-
-QString Soak::Click(QWidget *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-    return QStringLiteral("click ") + control->objectName();
-}
-
-QString Soak::Move(ScrollBar *bar)
-{
-    if (bar->isEnabled())
-        bar->setValue(Pick(3) ? bar->value() + Pick(3) - 1
-                              : bar->minimum() + Pick(bar->maximum() - bar->minimum() + 1));
-    return QStringLiteral("move ") + bar->objectName();
-}
-
-QString Soak::Click_Panel(PictureBox *panel)
-{
-    // Pressed inside, released anywhere: also to the left of, right of or below the panel.
-    const QPoint press(Pick(panel->width()), Pick(panel->height()));
-    const QPoint release(Pick(panel->width() + 80) - 40, Pick(panel->height() + 80) - 40);
-    if (!panel->isHidden()) {
-        const Qt::MouseButton button = Pick(2) ? Qt::LeftButton : Qt::RightButton;
-        QTest::mousePress(panel, button, {}, press);
-        QTest::mouseRelease(panel, button, {}, release);
-    }
-    return QStringLiteral("click %1 at %2,%3")
-        .arg(panel->objectName())
-        .arg(release.x())
-        .arg(release.y());
-}
-
-QString Soak::Confirm_Chooser(frm_dalvo &form)
-{
-    static const QStringList Names = {"lesson1",  "lesson2.dlv", "odd.dlv",   "wide.dlv",
-                                      "zero.dlv", "words.dlv",   "short.dlv", "bad.dlv",
-                                      "*.dlv",    "missing.dlv", ""};
-    const QString name = Names[Pick(static_cast<int>(Names.size()))];
-    if (frm_Dalvo_Files *files = Open_Chooser(form)) {
-        files->txt_FName->setFocus();
-        files->txt_FName->Set_Text(name);
-        if (Pick(2))
-            QTest::mouseClick(files->cmd_OK, Qt::LeftButton); // the name box loses the focus
-        else
-            QTest::keyClick(files->txt_FName, Qt::Key_Return);
-    }
-    return QStringLiteral("confirm the chooser with \"%1\"").arg(name);
-}
-
-QString Soak::Act(frm_dalvo &form)
-{
-    switch (Pick(16)) {
-    case 0:
-        return Move(form.hsc_A[Pick(4)]);
-    case 1:
-        return Move(form.hsc_f[Pick(4)]);
-    case 2:
-        return Move(Pick(2) ? form.hsc_c1 : form.hsc_c2);
-    case 3:
-        return Click(form.chk_wave(Pick(4)));
-    case 4:
-        return Click(form.chk_balls[Pick(4)]);
-    case 5:
-        return Click(form.cmd_Go);
-    case 6:
-        return Click(form.cmd_Clock);
-    case 7:
-        return Click(form.cmd_Back);
-    case 8:
-        return Click_Panel(Pick(2) ? form.Picture1 : form.Picture2);
-    case 9:
-        return Click(Pick(2) ? form.cmd_Open : form.cmd_Save);
-    case 10:
-        return Confirm_Chooser(form);
-    case 11:
-        if (frm_Dalvo_Files *files = Open_Chooser(form))
-            QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
-        return QStringLiteral("cancel the chooser");
-    default: {
-        // The timer's ticks, as many as a moment of a lesson delivers.
-        const int ticks = 1 + Pick(40);
-        for (int i = 0; i < ticks && form.Timer1->isActive(); ++i)
-            form.Timer1_Timer();
-        return QStringLiteral("%1 ticks").arg(ticks);
-    }
-    }
-}
-
-QString Soak::Broken(frm_dalvo &form) const
-{
-    for (const auto *row :
-         {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2, &form.Shape21, &form.Shape22})
-        for (const Shape *ball : *row)
-            if (!std::isfinite(ball->Top()) || !std::isfinite(ball->Left()))
-                return ball->objectName() + QStringLiteral(" is not at a finite place");
-
-    if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
-        return QStringLiteral("the run control is in no known state");
-    if (!form.hsc_c1->isEnabled() || !form.hsc_c2->isEnabled())
-        return QStringLiteral("a speed scroll bar is disabled");
-    const double hundredths = static_cast<double>(form.Elapsed_Time()) * 100;
-    if (std::fabs(hundredths - std::round(hundredths)) > 1e-3)
-        return QStringLiteral("Elapsed_Time %1 is not whole hundredths").arg(form.Elapsed_Time());
-    if (QApplication::activeModalWidget())
-        return QStringLiteral("a message box was left open");
-    return {};
-}
 
 } // namespace
 
