@@ -220,13 +220,19 @@ void frm_Dalvo_Files::txt_FName_LostFocus()
     Run_Handler([this] { owner_.File_Name() = With_Extension(txt_FName->text()); });
 }
 
-frm_Dalvo_Files &Dalvo_Files(Chooser_Owner &owner)
+frm_Dalvo_Files *Loaded_Dalvo_Files(Chooser_Owner &owner)
 {
     const auto choosers = owner.Owner_Window().findChildren<frm_Dalvo_Files *>(
         QString(), Qt::FindDirectChildrenOnly);
     for (frm_Dalvo_Files *files : choosers) {
         if (!files->Unloaded())
-            return *files;
+            return files;
     }
-    return *new frm_Dalvo_Files(owner);
+    return nullptr;
+}
+
+frm_Dalvo_Files &Dalvo_Files(Chooser_Owner &owner)
+{
+    frm_Dalvo_Files *loaded = Loaded_Dalvo_Files(owner);
+    return loaded ? *loaded : *new frm_Dalvo_Files(owner);
 }

@@ -80,5 +80,7 @@ private:
     bool unloaded_ = false;
 };
 
+// The chooser of this window while it is loaded; null when there is none.
+frm_Dalvo_Files *Loaded_Dalvo_Files(Chooser_Owner &owner);
 // The chooser of this window, loaded afresh when there is none.
 frm_Dalvo_Files &Dalvo_Files(Chooser_Owner &owner);

@@ -27,14 +27,6 @@ void Write_Scenario(const QString &name, const QString &speed, const QString &a,
     out.write(bytes.data().split('\n').mid(0, cut).join('\n') + '\n');
 }
 
-frm_Dalvo_Files *Open_Chooser(frm_dalvo &form)
-{
-    for (frm_Dalvo_Files *files : form.findChildren<frm_Dalvo_Files *>())
-        if (!files->Unloaded())
-            return files;
-    return nullptr;
-}
-
 class Soak
 {
 public:
@@ -66,7 +58,7 @@ public:
         case 10:
             return Confirm_Chooser(form);
         case 11:
-            if (frm_Dalvo_Files *files = Open_Chooser(form))
+            if (frm_Dalvo_Files *files = Loaded_Dalvo_Files(form))
                 QTest::mouseClick(files->cmd_Cancel, Qt::LeftButton);
             return QStringLiteral("cancel the chooser");
         default: {
@@ -140,7 +132,7 @@ private:
                                           "zero.dlv", "words.dlv",   "short.dlv", "bad.dlv",
                                           "*.dlv",    "missing.dlv", ""};
         const QString name = Names[Pick(static_cast<int>(Names.size()))];
-        if (frm_Dalvo_Files *files = Open_Chooser(form)) {
+        if (frm_Dalvo_Files *files = Loaded_Dalvo_Files(form)) {
             files->txt_FName->setFocus();
             files->txt_FName->Set_Text(name);
             if (Pick(2))

@@ -197,9 +197,12 @@ private slots:
         form.Set_Zoom(150);
         form.show();
         form.cmd_Open->click();
-        auto *chooser = form.findChild<frm_Dalvo_Files *>();
+        frm_Dalvo_Files *chooser = Loaded_Dalvo_Files(form);
         QVERIFY(chooser);
         QCOMPARE(chooser->size(), QSize(705, 453));
+        QCOMPARE(chooser->style()->name(), form.style()->name()); // the classic look
+        QCOMPARE(chooser->palette().color(QPalette::Window),
+                 form.palette().color(QPalette::Window));
         QCOMPARE(chooser->cmd_OK->geometry(), Twips::To_Pixels(5580, 3240, 1095, 330, 1.5));
         QCOMPARE(chooser->Label1->font().pointSizeF(), 8.25 * 1.5);
         QCOMPARE(chooser->dir_list->iconSize(), QSize(24, 24));
@@ -213,6 +216,7 @@ private slots:
         const auto &boxes = watcher.Boxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].point_size, boxes[0].point_size * 1.5);
+        QCOMPARE(boxes[0].face, form.palette().color(QPalette::Window));
         QVERIFY2(boxes[1].width > boxes[0].width * 1.4,
                  qPrintable(QString::number(boxes[1].width)));
     }

@@ -18,6 +18,7 @@ public:
         QMessageBox::StandardButtons buttons;
         double point_size = 0;
         int width = 0;
+        QColor face = QColor();
     };
 
     explicit Message_Box_Watcher(QList<QMessageBox::StandardButton> answers = {})
@@ -43,7 +44,8 @@ protected:
             return;
         answered_ = box; // answered once, even if it takes a moment to close
         boxes_ << Box{box->windowTitle(), box->text(),           box->icon(),
-                      box->standardButtons(), box->font().pointSizeF(), box->width()};
+                      box->standardButtons(), box->font().pointSizeF(), box->width(),
+                      box->palette().color(QPalette::Window)};
         QAbstractButton *answer =
             boxes_.size() <= answers_.size() ? box->button(answers_[boxes_.size() - 1]) : nullptr;
         if (!answer && !box->buttons().isEmpty())
