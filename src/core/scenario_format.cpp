@@ -18,9 +18,29 @@ bool Fail(QString *why, const QString &reason)
     return false;
 }
 
-bool Is_Text(Field field)
+// Where a field lives in a set-up: a text field's caption, or null for the integer fields.
+template <class Set_Up_Type> auto Text_At(Set_Up_Type &set_up, Field_Place place)
 {
-    return field != Field::Wave && field != Field::Balls;
+    const auto i = static_cast<std::size_t>(place.wave);
+    switch (place.field) {
+    case Field::Speed_1:
+        return &set_up.Speed_1;
+    case Field::Speed_2:
+        return &set_up.Speed_2;
+    case Field::Amplitude:
+        return &set_up.Amplitude.at(i);
+    case Field::Frequency:
+        return &set_up.Frequency.at(i);
+    default:
+        return decltype(&set_up.Speed_1)(nullptr);
+    }
+}
+
+// Where an integer field lives in a set-up.
+template <class Set_Up_Type> auto Number_At(Set_Up_Type &set_up, Field_Place place)
+{
+    auto &numbers = place.field == Field::Wave ? set_up.Wave : set_up.Balls;
+    return &numbers.at(static_cast<std::size_t>(place.wave));
 }
 
 } // namespace
@@ -37,28 +57,13 @@ bool Set_Up_Reader::Is_Dalvo_File() const
 
 bool Set_Up_Reader::Read(Field_Place place, Set_Up &into)
 {
-    const bool read = Is_Text(place.field) ? fields_.Read_Text(text_) : fields_.Read_Integer(number_);
-    const auto i = static_cast<std::size_t>(place.wave);
-    switch (place.field) {
-    case Field::Speed_1:
-        into.Speed_1 = text_;
-        break;
-    case Field::Speed_2:
-        into.Speed_2 = text_;
-        break;
-    case Field::Wave:
-        into.Wave.at(i) = number_;
-        break;
-    case Field::Amplitude:
-        into.Amplitude.at(i) = text_;
-        break;
-    case Field::Frequency:
-        into.Frequency.at(i) = text_;
-        break;
-    case Field::Balls:
-        into.Balls.at(i) = number_;
-        break;
+    if (QString *text = Text_At(into, place)) {
+        const bool read = fields_.Read_Text(text_);
+        *text = text_;
+        return read;
     }
+    const bool read = fields_.Read_Integer(number_);
+    *Number_At(into, place) = number_;
     return read;
 }
 
@@ -80,27 +85,9 @@ bool Write_Set_Up(QIODevice *device, const Set_Up &set_up, QString *why)
     Field_Writer out(device);
     bool written = out.Write_Text(QString::fromLatin1(Magic));
     for (const Field_Place &place : Field_Order) {
-        const auto i = static_cast<std::size_t>(place.wave);
-        switch (place.field) {
-        case Field::Speed_1:
-            written = written && out.Write_Text(set_up.Speed_1);
-            break;
-        case Field::Speed_2:
-            written = written && out.Write_Text(set_up.Speed_2);
-            break;
-        case Field::Wave:
-            written = written && out.Write_Integer(set_up.Wave.at(i));
-            break;
-        case Field::Amplitude:
-            written = written && out.Write_Text(set_up.Amplitude.at(i));
-            break;
-        case Field::Frequency:
-            written = written && out.Write_Text(set_up.Frequency.at(i));
-            break;
-        case Field::Balls:
-            written = written && out.Write_Integer(set_up.Balls.at(i));
-            break;
-        }
+        const QString *text = Text_At(set_up, place);
+        written = written &&
+                  (text ? out.Write_Text(*text) : out.Write_Integer(*Number_At(set_up, place)));
     }
     return written || Fail(why, out.errorString());
 }
