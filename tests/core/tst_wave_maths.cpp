@@ -87,6 +87,7 @@ private slots:
         QTest::addColumn<float>("seconds");
         QTest::addColumn<QString>("caption");
         QTest::newRow("1") << 1 << 0.04f << " .04";
+        QTest::newRow("5") << 5 << 0.2f << " .2";
         QTest::newRow("25") << 25 << 1.f << " 1";
         QTest::newRow("7777") << 7777 << 311.08f << " 311.08";
     }
