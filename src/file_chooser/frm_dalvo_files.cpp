@@ -25,10 +25,14 @@ frm_Dalvo_Files::frm_Dalvo_Files(Chooser_Owner &owner)
     Build_Controls();
     Use_Classic_Style(*this);
     Connect_Handlers();
-    if (const double zoom = owner.Zoom_Factor(); zoom != 1.0) {
-        Apply_Zoom(*this, zoom);
-        setFixedSize(Client_Size(*this, zoom));
-    }
+    if (const double zoom = owner.Zoom_Factor(); zoom != 1.0)
+        Rezoom(zoom);
+}
+
+void frm_Dalvo_Files::Rezoom(double zoom)
+{
+    Apply_Zoom(*this, zoom);
+    setFixedSize(Client_Size(*this, zoom));
 }
 
 void frm_Dalvo_Files::Build_Controls()
@@ -222,8 +226,8 @@ void frm_Dalvo_Files::txt_FName_LostFocus()
 
 frm_Dalvo_Files *Loaded_Dalvo_Files(Chooser_Owner &owner)
 {
-    const auto choosers = owner.Owner_Window().findChildren<frm_Dalvo_Files *>(
-        QString(), Qt::FindDirectChildrenOnly);
+    const auto choosers =
+        owner.Owner_Window().findChildren<frm_Dalvo_Files *>(QString(), Qt::FindDirectChildrenOnly);
     for (frm_Dalvo_Files *files : choosers) {
         if (!files->Unloaded())
             return files;

@@ -56,6 +56,8 @@ public:
     // Closes the chooser for good; its controls' state goes with it.
     void Unload();
     bool Unloaded() const { return unloaded_; }
+    // Lays the chooser out at its owner's new zoom, as it was made at the old one.
+    void Rezoom(double zoom);
 
 public slots:
     void cmd_OK_Click();
