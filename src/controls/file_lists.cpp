@@ -6,18 +6,12 @@
 
 #include <QAbstractItemView>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QWheelEvent>
-
-#include <future>
-#include <memory>
-#include <thread>
 
 using Simulation::Dalvo_Error;
 using Simulation::Error_Code;
@@ -61,22 +55,6 @@ QFileInfoList Named_Entries(const QFileInfoList &entries)
 
 } // namespace
 
-QString Drive_Of(const QString &path, const QStringList &drives)
-{
-    QString best;
-    for (const QString &root : drives) {
-        const bool holds = root == Root || path == root || path.startsWith(root + QLatin1Char('/'));
-        if (holds && path.startsWith(QLatin1Char('/')) && root.size() > best.size())
-            best = root;
-    }
-    return best;
-}
-
-QString Directory_On_Drive(const QString &drive, const QString &shown, const QStringList &drives)
-{
-    return Drive_Of(shown, drives) == drive ? shown : drive;
-}
-
 QString Listable_Folder(const QString &path)
 {
     if (path.isEmpty())
@@ -88,109 +66,10 @@ QString Listable_Folder(const QString &path)
     return folder;
 }
 
-namespace {
-
-// A field of the mount table, its blanks and backslashes written as octal escapes ("\040").
-QString Mount_Field(const QByteArray &field)
-{
-    QByteArray bytes;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const QByteArray code = field.mid(i + 1, 3);
-        bool octal = field[i] == '\\' && code.size() == 3;
-        for (const char c : code)
-            octal = octal && c >= '0' && c <= '7';
-        if (octal) {
-            bytes += static_cast<char>(code.toInt(nullptr, 8));
-            i += 3;
-        } else {
-            bytes += field[i];
-        }
-    }
-    return QFile::decodeName(bytes);
-}
-
-bool Lies_Under(const QString &path, const char *folder)
-{
-    const QLatin1String top(folder);
-    return path == top || path.startsWith(top + QLatin1Char('/'));
-}
-
-} // namespace
-
-QStringList Mounted_Roots(const QByteArray &mount_table)
-{
-    QStringList roots{Root};
-    for (const QByteArray &line : mount_table.split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() < 3)
-            continue;
-        const QByteArray &device = fields[0], &type = fields[2];
-        const QString root = QDir::cleanPath(Mount_Field(fields[1]));
-        if (!root.startsWith(Root) || root.contains(QChar::ReplacementCharacter))
-            continue;
-        if (Lies_Under(root, "/dev") || Lies_Under(root, "/proc") || Lies_Under(root, "/sys") ||
-            Lies_Under(root, "/var/run") || Lies_Under(root, "/var/lock"))
-            continue;
-        if (type == "rootfs" || type == "rpc_pipefs" ||
-            (type != "tmpfs" && !device.startsWith('/')))
-            continue;
-        roots << root;
-    }
-    roots.removeDuplicates();
-    roots.sort();
-    return roots;
-}
-
-bool Folder_Answers(const QString &folder)
-{
-    try {
-        Listable_Folder(folder);
-        return true;
-    } catch (const Dalvo_Error &) {
-        return false;
-    }
-}
-
-bool Answers_In_Time(const QString &folder, const Drive_Probe &probe,
-                     std::chrono::milliseconds limit) noexcept
-{
-    try {
-        auto answer = std::make_shared<std::promise<bool>>();
-        std::future<bool> answered = answer->get_future();
-        std::thread([answer, folder, probe] {
-            try {
-                answer->set_value(probe(folder));
-            } catch (...) {
-                answer->set_value(false);
-            }
-        }).detach();
-        return answered.wait_for(limit) == std::future_status::ready && answered.get();
-    } catch (...) {
-        return false;
-    }
-}
-
 } // namespace File_Lists
 
 using namespace File_Lists;
-
-namespace {
-
-// Names a directory or file list and gives the folder it starts in: the one asked for, or the
-// root when that cannot be listed.
-QString Start_List(QListWidget &list, const QString &name, const QString &path)
-{
-    list.setObjectName(name);
-    list.setSelectionMode(QAbstractItemView::SingleSelection);
-    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    try {
-        return Listable_Folder(path);
-    } catch (const Dalvo_Error &) {
-        return QStringLiteral("/");
-    }
-}
-
-} // namespace
+using namespace Volumes;
 
 TextBox::TextBox(const QString &name, const QString &text, QWidget *parent)
     : QLineEdit(text, parent)
@@ -217,9 +96,11 @@ void TextBox::focusOutEvent(QFocusEvent *event)
         emit LostFocus();
 }
 
-DriveListBox::DriveListBox(const QString &name, QWidget *parent) : QComboBox(parent)
+DriveListBox::DriveListBox(const QString &name, QWidget *parent)
+    : QComboBox(parent), probe_(new Probe_Wait(this))
 {
     setObjectName(name);
+    connect(probe_, &Probe_Wait::Answered, this, &DriveListBox::Probed);
     // Reading the table touches no volume: a stale network mount cannot hold the window here.
     QFile table(QStringLiteral("/proc/self/mounts"));
     List_Drives(Mounted_Roots(table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray()));
@@ -255,18 +136,14 @@ void DriveListBox::List_Drives(const QStringList &roots)
     filling_ = false;
 }
 
-bool DriveListBox::Answers(const QString &folder) const
+bool DriveListBox::Probe(const QString &folder)
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool answered = Answers_In_Time(folder, probe_, limit_);
-    QGuiApplication::restoreOverrideCursor();
-    return answered;
+    return probe_->Start(folder);
 }
 
 void DriveListBox::Set_Probe(Drive_Probe probe, std::chrono::milliseconds limit)
 {
-    probe_ = std::move(probe);
-    limit_ = limit;
+    probe_->Set_Probe(std::move(probe), limit);
 }
 
 void DriveListBox::wheelEvent(QWheelEvent *event)
@@ -275,29 +152,41 @@ void DriveListBox::wheelEvent(QWheelEvent *event)
     event->ignore();
 }
 
-DirListBox::DirListBox(const QString &name, const QString &path, QWidget *parent)
+Folder_List::Folder_List(const QString &name, const QString &path, QWidget *parent)
     : QListWidget(parent)
 {
-    path_ = Start_List(*this, name, path);
-    Fill();
-    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::Enter);
+    setObjectName(name);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    try {
+        path_ = Listable_Folder(path);
+    } catch (const Dalvo_Error &) {
+        path_ = Root;
+    }
 }
 
-void DirListBox::Set_Path(const QString &path)
+void Folder_List::Set_Path(const QString &path)
 {
     const QString folder = Listable_Folder(path);
     if (folder == path_)
         return;
     path_ = folder;
     Fill();
-    Handler_Guard::Raise_Events([this] { emit Change(); });
+    Handler_Guard::Raise_Events([this] { Path_Changed(); });
+}
+
+DirListBox::DirListBox(const QString &name, const QString &path, QWidget *parent)
+    : Folder_List(name, path, parent)
+{
+    Fill();
+    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::Enter);
 }
 
 // The parents from the root down, the folder itself, then its subfolders one level deeper.
 void DirListBox::Fill()
 {
     clear();
-    QStringList chain{path_};
+    QStringList chain{Path()};
     while (chain.front() != QLatin1String("/"))
         chain.prepend(Parent_Of(chain.front()));
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -309,7 +198,7 @@ void DirListBox::Fill()
     };
     for (qsizetype depth = 0; depth < chain.size(); ++depth)
         add(open, depth, depth == 0 ? chain[0] : QFileInfo(chain[depth]).fileName(), chain[depth]);
-    const QFileInfoList subfolders = Named_Entries(QDir(path_).entryInfoList(
+    const QFileInfoList subfolders = Named_Entries(QDir(Path()).entryInfoList(
         QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     for (const QFileInfo &folder : subfolders)
         add(closed, chain.size(), folder.fileName(), QDir::cleanPath(folder.absoluteFilePath()));
@@ -359,9 +248,8 @@ void DirListBox::Enter(const QListWidgetItem *item)
 
 FileListBox::FileListBox(const QString &name, const QString &path, const QString &pattern,
                          QWidget *parent)
-    : QListWidget(parent), pattern_(pattern)
+    : Folder_List(name, path, parent), pattern_(pattern)
 {
-    path_ = Start_List(*this, name, path);
     Fill();
     // The selection, not the keyboard's current entry, is the list index: an entry the focus
     // merely rests on is not picked.
@@ -369,16 +257,6 @@ FileListBox::FileListBox(const QString &name, const QString &path, const QString
         if (!filling_)
             emit Click();
     });
-}
-
-void FileListBox::Set_Path(const QString &path)
-{
-    const QString folder = Listable_Folder(path);
-    if (folder == path_)
-        return;
-    path_ = folder;
-    Fill();
-    Handler_Guard::Raise_Events([this] { emit PathChange(); });
 }
 
 void FileListBox::Set_Pattern(const QString &pattern)
@@ -422,7 +300,7 @@ void FileListBox::Fill()
     filling_ = true;
     clear();
     const QStringList patterns = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (const QFileInfo &file : Named_Entries(QDir(path_).entryInfoList(
+    for (const QFileInfo &file : Named_Entries(QDir(Path()).entryInfoList(
              patterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase)))
         addItem(file.fileName());
     filling_ = false;

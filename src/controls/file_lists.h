@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/volumes.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringList>
 #include <chrono>
-#include <functional>
 
 // The file chooser's text box and its drive, directory and file lists. As on the main window,
 // setting a value from code raises the control's event at once, and only when the value changes;
@@ -15,29 +16,8 @@
 
 namespace File_Lists {
 
-// The drive (volume root) a path lies on: the longest listed root that holds it; empty when none.
-QString Drive_Of(const QString &path, const QStringList &drives);
-
-// The folder a drive stands for: the one shown when it lies on that drive, else the drive's root.
-QString Directory_On_Drive(const QString &drive, const QString &shown, const QStringList &drives);
-
 // An absolute, clean path of a folder that can be listed; throws otherwise.
 QString Listable_Folder(const QString &path);
-
-// The volume roots of a mount table (as /proc/self/mounts gives it), read without touching any
-// volume: the root, then the real volumes. Pseudo file systems (a device that is no path, except
-// tmpfs) and mounts under /dev, /proc, /sys, /var/run and /var/lock are left out.
-QStringList Mounted_Roots(const QByteArray &mount_table);
-
-// Whether a folder can be listed. On a dead network mount it may not return for minutes.
-using Drive_Probe = std::function<bool(const QString &folder)>;
-bool Folder_Answers(const QString &folder);
-
-// Runs the probe on a thread of its own and waits for it at most `limit`: false when the probe
-// fails or has not answered by then. A probe that never returns is left behind on its thread,
-// so it holds neither the window nor the end of the program.
-bool Answers_In_Time(const QString &folder, const Drive_Probe &probe,
-                     std::chrono::milliseconds limit) noexcept;
 
 } // namespace File_Lists
 
@@ -80,12 +60,16 @@ public:
     // Offers these volume roots instead; the drive shown stays when it is among them.
     void List_Drives(const QStringList &roots);
 
-    // Whether a folder of a picked drive answers within the time limit.
-    bool Answers(const QString &folder) const;
-    void Set_Probe(File_Lists::Drive_Probe probe, std::chrono::milliseconds limit);
+    // Asks whether a folder of a picked drive answers, while the window goes on: Probed follows,
+    // at once for a drive that answers at once, else when it answers or the time limit passes.
+    // One probe at a time: false, and nothing asked, while one is waited for.
+    bool Probe(const QString &folder);
+    bool Probing() const { return probe_->Waiting(); }
+    void Set_Probe(Volumes::Drive_Probe probe, std::chrono::milliseconds limit);
 
 signals:
     void Change();
+    void Probed(const QString &folder, bool answers);
 
 protected:
     // The wheel over the closed list would change the drive, notch by notch.
@@ -94,11 +78,32 @@ protected:
 private:
     QStringList drives_;
     bool filling_ = false;
-    File_Lists::Drive_Probe probe_ = File_Lists::Folder_Answers;
-    std::chrono::milliseconds limit_{3000};
+    Volumes::Probe_Wait *probe_;
 };
 
-class DirListBox : public QListWidget
+// A list of a folder's entries: the directory list and the file list.
+class Folder_List : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    QString Path() const { return path_; }
+    // Lists another folder and raises the list's path event; the folder shown changes nothing.
+    void Set_Path(const QString &path);
+
+protected:
+    // Starts in the folder asked for, or in the root when that cannot be listed; the list fills
+    // itself once made.
+    Folder_List(const QString &name, const QString &path, QWidget *parent);
+
+    virtual void Fill() = 0;
+    virtual void Path_Changed() = 0;
+
+private:
+    QString path_;
+};
+
+class DirListBox : public Folder_List
 {
     Q_OBJECT
     Q_PROPERTY(QString Path READ Path WRITE Set_Path)
@@ -106,9 +111,6 @@ class DirListBox : public QListWidget
 
 public:
     DirListBox(const QString &name, const QString &path, QWidget *parent);
-
-    QString Path() const { return path_; }
-    void Set_Path(const QString &path);
 
     // -1 is the folder of Path, -2, -3, ... its parents upwards, 0 .. ListCount - 1 its subfolders.
     int ListIndex() const;
@@ -124,14 +126,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Fill();
+    void Fill() override;
+    void Path_Changed() override { emit Change(); }
     void Enter(const QListWidgetItem *item);
 
-    QString path_;
     int folder_row_ = 0; // the row of Path's own entry, below its parents
 };
 
-class FileListBox : public QListWidget
+class FileListBox : public Folder_List
 {
     Q_OBJECT
     Q_PROPERTY(QString Path READ Path WRITE Set_Path)
@@ -141,8 +143,6 @@ class FileListBox : public QListWidget
 public:
     FileListBox(const QString &name, const QString &path, const QString &pattern, QWidget *parent);
 
-    QString Path() const { return path_; }
-    void Set_Path(const QString &path);
     QString Pattern() const { return pattern_; }
     // One or more name patterns separated by semicolons.
     void Set_Pattern(const QString &pattern);
@@ -165,9 +165,9 @@ protected:
                                                          const QEvent *event) const override;
 
 private:
-    void Fill();
+    void Fill() override;
+    void Path_Changed() override { emit PathChange(); }
 
-    QString path_;
     QString pattern_;
     bool filling_ = false;
 };

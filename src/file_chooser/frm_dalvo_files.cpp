@@ -25,10 +25,14 @@ frm_Dalvo_Files::frm_Dalvo_Files(Chooser_Owner &owner)
     Build_Controls();
     Use_Classic_Style(*this);
     Connect_Handlers();
-    if (const double zoom = owner.Zoom_Factor(); zoom != 1.0) {
-        Apply_Zoom(*this, zoom);
-        setFixedSize(Client_Size(*this, zoom));
-    }
+    if (const double zoom = owner.Zoom_Factor(); zoom != 1.0)
+        Rezoom(zoom);
+}
+
+void frm_Dalvo_Files::Rezoom(double zoom)
+{
+    Apply_Zoom(*this, zoom);
+    setFixedSize(Client_Size(*this, zoom));
 }
 
 void frm_Dalvo_Files::Build_Controls()
@@ -82,6 +86,7 @@ void frm_Dalvo_Files::Connect_Handlers()
     connect(cmd_OK, &QPushButton::clicked, this, &frm_Dalvo_Files::cmd_OK_Click);
     connect(cmd_Cancel, &QPushButton::clicked, this, &frm_Dalvo_Files::cmd_Cancel_Click);
     connect(Drv_list, &DriveListBox::Change, this, &frm_Dalvo_Files::Drv_list_Change);
+    connect(Drv_list, &DriveListBox::Probed, this, &frm_Dalvo_Files::Drv_list_Probed);
     connect(dir_list, &DirListBox::Change, this, &frm_Dalvo_Files::dir_list_Change);
     connect(fil_list, &FileListBox::Click, this, &frm_Dalvo_Files::fil_list_Click);
     connect(fil_list, &FileListBox::PathChange, this, &frm_Dalvo_Files::fil_list_PathChange);
@@ -160,22 +165,56 @@ void frm_Dalvo_Files::cmd_Cancel_Click()
 void frm_Dalvo_Files::Drv_list_Change()
 {
     Run_Handler([this] {
-        Trap(this, Disk_Problem, [this] {
-            const QString drive = Drv_list->Drive();
-            const QStringList &drives = Drv_list->Drives();
-            const QString folder = File_Lists::Directory_On_Drive(drive, dir_list->Path(), drives);
-            // A drive that does not answer in time gets the message instead of the window
-            // waiting for it.
-            if (!Drv_list->Answers(folder))
+        // A drive picked while another is probed is taken up when that probe ends.
+        if (Drv_list->Probing())
+            return;
+        Drv_list->Probe(
+            Volumes::Directory_On_Drive(Drv_list->Drive(), dir_list->Path(), Drv_list->Drives()));
+        Show_Probing(Drv_list->Probing());
+    });
+}
+
+// A drive that does not answer in time gets the message instead of the lists waiting for it.
+void frm_Dalvo_Files::Drv_list_Probed(const QString &folder, bool answers)
+{
+    Run_Handler([&] {
+        Show_Probing(false);
+        const QStringList &drives = Drv_list->Drives();
+        const QString drive = Volumes::Drive_Of(folder, drives);
+        Trap(this, Disk_Problem, [&] {
+            if (!answers)
                 throw Simulation::Dalvo_Error(Simulation::Error_Code::Invalid_Property_Value,
                                               QStringLiteral("Device unavailable"));
             dir_list->Set_Path(folder);
-            if (File_Lists::Drive_Of(QDir::currentPath(), drives) != drive &&
-                !QDir::setCurrent(drive))
+            if (Volumes::Drive_Of(QDir::currentPath(), drives) != drive && !QDir::setCurrent(drive))
                 throw Simulation::Dalvo_Error(Simulation::Error_Code::Invalid_Property_Value,
                                               QStringLiteral("Device unavailable"));
         });
+        if (Drv_list->Drive() != drive)
+            Drv_list_Change();
     });
+}
+
+// While a drive is probed, the lists, the name box and the confirm button take no input, so no
+// handler acts on a folder about to change; the chooser can still be cancelled, and the window
+// and its run go on.
+void frm_Dalvo_Files::Show_Probing(bool on)
+{
+    if (on == probing_)
+        return;
+    probing_ = on;
+    if (on)
+        focus_before_probe_ = focusWidget();
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{fil_list, dir_list, Drv_list, txt_FName, cmd_OK})
+        control->setEnabled(!on);
+    if (on) {
+        setCursor(Qt::BusyCursor);
+    } else {
+        unsetCursor();
+        if (focus_before_probe_ && focusWidget() == cmd_Cancel)
+            focus_before_probe_->setFocus();
+    }
 }
 
 void frm_Dalvo_Files::dir_list_Change()
@@ -222,8 +261,8 @@ void frm_Dalvo_Files::txt_FName_LostFocus()
 
 frm_Dalvo_Files *Loaded_Dalvo_Files(Chooser_Owner &owner)
 {
-    const auto choosers = owner.Owner_Window().findChildren<frm_Dalvo_Files *>(
-        QString(), Qt::FindDirectChildrenOnly);
+    const auto choosers =
+        owner.Owner_Window().findChildren<frm_Dalvo_Files *>(QString(), Qt::FindDirectChildrenOnly);
     for (frm_Dalvo_Files *files : choosers) {
         if (!files->Unloaded())
             return files;

@@ -4,6 +4,7 @@
 #include "controls/controls.h"
 #include "controls/file_lists.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -56,11 +57,14 @@ public:
     // Closes the chooser for good; its controls' state goes with it.
     void Unload();
     bool Unloaded() const { return unloaded_; }
+    // Lays the chooser out at its owner's new zoom, as it was made at the old one.
+    void Rezoom(double zoom);
 
 public slots:
     void cmd_OK_Click();
     void cmd_Cancel_Click();
     void Drv_list_Change();
+    void Drv_list_Probed(const QString &folder, bool answers);
     void dir_list_Change();
     void fil_list_Click();
     void fil_list_PathChange();
@@ -75,9 +79,12 @@ protected:
 private:
     void Build_Controls();
     void Connect_Handlers();
+    void Show_Probing(bool on);
 
     Chooser_Owner &owner_;
     bool unloaded_ = false;
+    bool probing_ = false;
+    QPointer<QWidget> focus_before_probe_;
 };
 
 // The chooser of this window while it is loaded; null when there is none.

@@ -9,6 +9,19 @@
 
 using Handler_Guard::Run_Handler;
 
+namespace {
+
+// The window's controls at a zoom, and the chooser with them: it is not modal, so it may be open
+// beside the window while the zoom changes.
+void Zoom_Window(frm_dalvo &form, double zoom, QPoint origin = QPoint())
+{
+    Apply_Zoom(form, zoom, origin);
+    if (frm_Dalvo_Files *files = Loaded_Dalvo_Files(form))
+        files->Rezoom(zoom);
+}
+
+} // namespace
+
 void frm_dalvo::Add_Zoom_Keys()
 {
     const auto key = [this](const QKeySequence &keys, auto &&act) {
@@ -51,7 +64,7 @@ void frm_dalvo::Show_At_Zoom(double zoom)
 {
     const QSize margins = frameGeometry().size() - size();
     const QPoint place = pos();
-    Apply_Zoom(*this, zoom);
+    Zoom_Window(*this, zoom);
     setFixedSize(Client_Size(*this, zoom));
     // The window keeps its top left corner, unless it would then reach past the screen's edge.
     const QScreen *shown_on = screen();
@@ -92,7 +105,7 @@ void frm_dalvo::Set_Presenting(bool on)
     // Placed on the screen as well, for a desktop without a window manager to do it.
     setFixedSize(whole.size());
     move(whole.topLeft());
-    Apply_Zoom(*this, zoom,
-               QPoint((whole.width() - shown.width()) / 2, (whole.height() - shown.height()) / 2));
+    Zoom_Window(*this, zoom,
+                QPoint((whole.width() - shown.width()) / 2, (whole.height() - shown.height()) / 2));
     showFullScreen();
 }

@@ -220,6 +220,50 @@ private slots:
         QVERIFY2(boxes[1].width > boxes[0].width * 1.4,
                  qPrintable(QString::number(boxes[1].width)));
     }
+
+    void chooser_follows_zoom_change_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QSize>("size"); // the chooser's after the last key
+        QTest::addColumn<double>("points");
+        QTest::newRow("Ctrl+Plus") << 175 << QStringList{"Ctrl++"} << QSize(940, 604) << 16.5;
+        QTest::newRow("Ctrl+Minus") << 75 << QStringList{"Ctrl+-"} << QSize(235, 151) << 4.125;
+        QTest::newRow("Ctrl+0") << 200 << QStringList{"Ctrl+0"} << QSize(470, 302) << 8.25;
+        QTest::newRow("F11, Esc") << 150 << QStringList{"F11", "Esc"} << QSize(705, 453) << 12.375;
+        QTest::newRow("F11, Ctrl+Minus")
+            << 50 << QStringList{"F11", "Ctrl+-"} << QSize(235, 151) << 4.125;
+    }
+
+    // The chooser, open beside the window, takes each new zoom of the window: its size, its
+    // controls' places, fonts and icons.
+    void chooser_follows_zoom_change()
+    {
+        QFETCH(int, from);
+        QFETCH(QStringList, keys);
+        QFETCH(QSize, size);
+        QFETCH(double, points);
+        frm_dalvo form;
+        form.Set_Zoom(from);
+        form.cmd_Open->click();
+        const QPointer<frm_Dalvo_Files> chooser = Loaded_Dalvo_Files(form);
+        QVERIFY(chooser);
+        QVERIFY(Window_Test::Activate(form));
+        for (const QString &key : keys) {
+            const double before = Zoom_Of(&form);
+            QTest::keySequence(&form, QKeySequence(key));
+            const double zoom = Zoom_Of(&form);
+            QVERIFY(zoom != before);
+            QVERIFY(chooser && !chooser->Unloaded());
+            QCOMPARE(chooser->size(),
+                     QSize(Twips::To_Pixels(7050, zoom), Twips::To_Pixels(4530, zoom)));
+            QCOMPARE(chooser->cmd_OK->geometry(), Twips::To_Pixels(5580, 3240, 1095, 330, zoom));
+            QCOMPARE(chooser->Label1->font().pointSizeF(), 8.25 * zoom);
+            QCOMPARE(chooser->dir_list->iconSize(), QSize(16, 16) * zoom);
+        }
+        QCOMPARE(chooser->size(), size);
+        QCOMPARE(chooser->txt_FName->font().pointSizeF(), points); // inherited from the chooser
+    }
 };
 
 QTEST_MAIN(tst_zoom)
