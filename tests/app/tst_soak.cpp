@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A restless class at the keyboard: thousands of seeded random user actions on the real window,
 // with the window's invariants checked after every one.
 #include "core/run_state.h"
