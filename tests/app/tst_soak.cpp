@@ -134,7 +134,7 @@ private:
                 return QStringLiteral("presentation mode does not fill the screen");
             return {};
         }
-        if (form.Zoom() != zoom_ || zoom_ < frm_dalvo::Min_Zoom || zoom_ > frm_dalvo::Max_Zoom)
+        if (form.Zoom() != zoom_)
             return QStringLiteral("the zoom is %1 %, not %2 %").arg(form.Zoom()).arg(zoom_);
         const QSize size(1016 * zoom_ / 100, 736 * zoom_ / 100);
         if (form.size() != size)
