@@ -39,20 +39,6 @@ QString Indent(qsizetype depth)
     return QString(2 * depth, QLatin1Char(' '));
 }
 
-// A name whose bytes are not valid UTF-8 is read with a replacement character, and that text names
-// another file or none: such an entry is left out, so that nothing is opened or saved under a name
-// other than the one shown.
-QFileInfoList Named_Entries(const QFileInfoList &entries)
-{
-    QFileInfoList named;
-    for (const QFileInfo &entry : entries) {
-        if (!entry.fileName().contains(QChar::ReplacementCharacter) ||
-            QFileInfo::exists(entry.absoluteFilePath()))
-            named << entry;
-    }
-    return named;
-}
-
 } // namespace
 
 QString Listable_Folder(const QString &path)
@@ -198,8 +184,8 @@ void DirListBox::Fill()
     };
     for (qsizetype depth = 0; depth < chain.size(); ++depth)
         add(open, depth, depth == 0 ? chain[0] : QFileInfo(chain[depth]).fileName(), chain[depth]);
-    const QFileInfoList subfolders = Named_Entries(QDir(Path()).entryInfoList(
-        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    const QFileInfoList subfolders =
+        QDir(Path()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &folder : subfolders)
         add(closed, chain.size(), folder.fileName(), QDir::cleanPath(folder.absoluteFilePath()));
     folder_row_ = static_cast<int>(chain.size()) - 1;
@@ -294,14 +280,15 @@ QString FileListBox::List(int index) const
 
 // The plain files of the folder whose names match the pattern, sorted; none selected. Names
 // starting with a dot are listed too: a name saved from an empty box is ".dlv", and a saved file
-// must be found here.
+// must be found here. QDir leaves out a name whose bytes are not valid UTF-8 (here and in the
+// folder list), which shown with a replacement character would name another file or none.
 void FileListBox::Fill()
 {
     filling_ = true;
     clear();
     const QStringList patterns = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (const QFileInfo &file : Named_Entries(QDir(Path()).entryInfoList(
-             patterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase)))
+    for (const QFileInfo &file : QDir(Path()).entryInfoList(patterns, QDir::Files | QDir::Hidden,
+                                                           QDir::Name | QDir::IgnoreCase))
         addItem(file.fileName());
     filling_ = false;
 }

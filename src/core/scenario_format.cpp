@@ -2,9 +2,13 @@
 #include "core/scenario_format.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Scenario {
@@ -94,14 +98,106 @@ bool Write_Set_Up(QIODevice *device, const Set_Up &set_up, QString *why)
 
 namespace {
 
-// Writes the file over its old bytes, for a folder that takes no new file beside it. The old bytes
+// The replace is refused for lack of permission: the folder takes no new file, or, with the sticky
+// bit of a shared folder, lets the user write another user's file but not replace it.
+bool Refusal(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+enum class Replaced
+{
+    Yes,
+    Refused,
+    Failed,
+};
+
+Replaced Replace_Failed(QString *why, int error)
+{
+    Fail(why, qt_error_string(error));
+    return Refusal(error) ? Replaced::Refused : Replaced::Failed;
+}
+
+// Every byte, or false: a short write (a full disk, a file size limit) is a failure.
+bool Write_All(int descriptor, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done,
+                                        static_cast<std::size_t>(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// The file a chain of symbolic links ends at, which is the one to replace; the path itself when
+// the chain does not end.
+QString Final_Path(const QString &path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+// Writes the new file beside the old one and renames it over the old one, so that the folder holds
+// the old file or the new, never a part. The new file takes the old one's permission bits. The
+// errors are told apart here, where errno is still known: a refusal may be saved in place.
+Replaced Replace_Whole(const QString &path, const QByteArray &bytes, QString *why)
+{
+    const QByteArray final_name = QFile::encodeName(Final_Path(path));
+    struct stat old = {};
+    const bool exists = ::stat(final_name.constData(), &old) == 0;
+    // A file the user may not write is not replaced by one he may.
+    if (exists && ::access(final_name.constData(), W_OK) != 0) {
+        Fail(why, qt_error_string(errno));
+        return Replaced::Failed;
+    }
+    QByteArray temporary;
+    int descriptor = -1;
+    for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
+        temporary =
+            final_name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Private while it is written when it will take the old file's bits.
+        descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                            exists ? 0600 : 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    if (descriptor < 0)
+        return Replace_Failed(why, errno);
+    bool written = Write_All(descriptor, bytes) &&
+                   (!exists || ::fchmod(descriptor, old.st_mode & 0777) == 0) &&
+                   ::fsync(descriptor) == 0;
+    int error = errno;
+    if (::close(descriptor) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temporary.constData(), final_name.constData()) == 0)
+        return Replaced::Yes;
+    if (written)
+        error = errno;
+    ::unlink(temporary.constData());
+    return Replace_Failed(why, error);
+}
+
+// Writes the file over its old bytes, for a folder where the file cannot be replaced. The old bytes
 // are kept first and put back when any part of the write fails, so that a failed save leaves
 // the file as it was. The file stays the same file: same owner, same hard links.
 bool Save_In_Place(const QString &path, const QByteArray &bytes, QString *why)
 {
     QFile file(path);
-    // Unbuffered, so that a short write shows in the write itself.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+    // Unbuffered, so that a short write shows in the write itself; an existing file only, as a
+    // shared folder may refuse an open that could create one.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
         return Fail(why, file.errorString());
     if (file.size() > Max_File_Bytes)
         return Fail(why, QStringLiteral("\"%1\" is too large for a scenario file").arg(path));
@@ -136,21 +232,16 @@ bool Save_Set_Up(const QString &path, const Set_Up &set_up, QString *why)
     if (!Write_Set_Up(&buffer, set_up, why))
         return false;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        // A folder the user may not write (a class's shared folder) can still hold a file he may.
-        if (target.isFile() && !QFileInfo(target.absolutePath()).isWritable())
-            return Save_In_Place(path, bytes, why);
-        return Fail(why, file.errorString());
+    switch (Replace_Whole(path, bytes, why)) {
+    case Replaced::Yes:
+        return true;
+    case Replaced::Refused:
+        // A shared class folder can still hold a file the user may write.
+        return target.isFile() && Save_In_Place(path, bytes, why);
+    case Replaced::Failed:
+        break;
     }
-    // A write that takes only part of the bytes is reported by write() and flush() alone:
-    // commit() would go on and put a cut-off file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Fail(why, reason);
-    }
-    return file.commit() || Fail(why, file.errorString());
+    return false;
 }
 
 QString Join_Path(const QString &folder, const QString &name)

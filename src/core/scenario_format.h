@@ -79,7 +79,9 @@ bool Read_Set_Up(QIODevice *device, Set_Up &set_up, QString *why = nullptr);
 bool Write_Set_Up(QIODevice *device, const Set_Up &set_up, QString *why = nullptr);
 
 // Saves a complete scenario file or nothing: an existing file is replaced only once the new one
-// is whole, and a folder, device or pipe of that name is never replaced.
+// is whole, and a folder, device or pipe of that name is never replaced. Where the folder refuses
+// the replace (read-only, or sticky with another user's file), a file the user may write is
+// written over in place, and its old bytes are put back when that fails.
 bool Save_Set_Up(const QString &path, const Set_Up &set_up, QString *why = nullptr);
 
 // The folder and the name joined by one separator; a root folder already ends in one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/probe_gate.h"
 #include "support/scenario_test_support.h"
 
@@ -6,6 +7,8 @@
 #include <QtTest>
 #include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace Scenario_Test;
@@ -256,10 +259,18 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, on_name);
         Working_Folder folder;
-        const QByteArray raw = QFile::encodeName(folder.File({})) + "a\xff.dlv";
+        // A file and a folder whose names are not valid UTF-8.
+        const QByteArray raw = QFile::encodeName(folder.File(QStringLiteral("a"))) + "\xff.dlv";
+        const QByteArray raw_folder = QFile::encodeName(folder.File(QStringLiteral("b"))) + "\xff";
+        // Removing the test folder cannot name them either.
+        const auto remove = qScopeGuard([&] {
+            ::unlink(raw.constData());
+            ::rmdir(raw_folder.constData());
+        });
         const int made = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
         QVERIFY(made >= 0);
         ::close(made);
+        QVERIFY(::mkdir(raw_folder.constData(), 0755) == 0);
         frm_dalvo form;
         QPointer<frm_Dalvo_Files> files = Shown_Chooser(form, false);
         QVERIFY(files);
@@ -272,6 +283,7 @@ private slots:
         files = Shown_Chooser(form, true);
         QVERIFY(files);
         QCOMPARE(files->fil_list->count(), 1);
+        QCOMPARE(files->dir_list->ListCount(), 0);
         QWidget *names = files->fil_list->viewport();
         const QPoint a = files->fil_list->visualItemRect(files->fil_list->item(0)).center();
         QTest::mouseClick(names, Qt::LeftButton, {}, a);

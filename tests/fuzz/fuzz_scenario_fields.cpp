@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes go through the field reader as a real load takes them, then as
 // plain text fields until the reader gives up. Crashes, hangs and sanitizer reports are failures,
 // and so is a broken promise of the reader or the writer (checked below, aborting when broken).

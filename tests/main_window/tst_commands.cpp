@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print, about and exit buttons of the main window, through the real window and real modal
 // message boxes.
 #include "controls/printing.h"

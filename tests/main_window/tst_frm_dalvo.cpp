@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_test_support.h"
 
 #include "core/dalvo_error.h"
@@ -171,16 +172,27 @@ private slots:
         QTest::addColumn<QList<int>>("boxes"); // the values of chk_wave1 .. chk_wave4
         QTest::addColumn<int>("hidden");       // the component row hidden by its chk_balls, or -1
         QTest::addColumn<int>("ticks");
+        QTest::addColumn<float>("t");      // the time of the last tick
+        QTest::addColumn<int>("f0");       // hsc_f(0): wave 0's frequency in tenths of a hertz
         QTest::addColumn<bool>("refresh"); // Refresh_All after the ticks
-        QTest::newRow("t 0") << QList<int>{1, 0, 1, 0} << -1 << 1 << false;
-        QTest::newRow("t 0.04, row 1 hidden") << QList<int>{1, 0, 1, 0} << 1 << 2 << false;
-        QTest::newRow("t 0.96, hidden row") << QList<int>{1, 0, 1, 0} << 0 << 25 << false;
-        QTest::newRow("t 1, panel 2 unticked") << QList<int>{1, 0, 0, 0} << -1 << 26 << false;
+        QTest::newRow("t 0") << QList<int>{1, 0, 1, 0} << -1 << 1 << 0.0f << 10 << false;
+        QTest::newRow("t 0.04, row 1 hidden")
+            << QList<int>{1, 0, 1, 0} << 1 << 2 << 0.04f << 10 << false;
+        QTest::newRow("t 0.96, hidden row")
+            << QList<int>{1, 0, 1, 0} << 0 << 25 << 0.96f << 10 << false;
+        QTest::newRow("t 1, panel 2 unticked")
+            << QList<int>{1, 0, 0, 0} << -1 << 26 << 1.0f << 10 << false;
         // A greyed box ticks its wave too; wave 1 comes in from the right.
-        QTest::newRow("t 1, wave 1 greyed") << QList<int>{1, 2, 1, 0} << -1 << 26 << false;
-        QTest::newRow("t 3, waves 0 and 1") << QList<int>{1, 1, 1, 0} << 3 << 76 << false;
-        QTest::newRow("t 2.4, all waves") << QList<int>{1, 1, 1, 1} << 2 << 61 << false;
-        QTest::newRow("rest after a refresh") << QList<int>{1, 1, 1, 1} << -1 << 30 << true;
+        QTest::newRow("t 1, wave 1 greyed")
+            << QList<int>{1, 2, 1, 0} << -1 << 26 << 1.0f << 10 << false;
+        QTest::newRow("t 3, waves 0 and 1")
+            << QList<int>{1, 1, 1, 0} << 3 << 76 << 3.0f << 10 << false;
+        QTest::newRow("t 2.4, all waves")
+            << QList<int>{1, 1, 1, 1} << 2 << 61 << 2.4f << 10 << false;
+        QTest::newRow("t 2.4, wave 0 at .5 Hz")
+            << QList<int>{1, 1, 1, 1} << -1 << 61 << 2.4f << 5 << false;
+        QTest::newRow("rest after a refresh")
+            << QList<int>{1, 1, 1, 1} << -1 << 30 << 1.16f << 10 << true;
     }
 
     // Every ball stands where the core's tick for the same waves and time puts it: a component ball
@@ -191,8 +203,11 @@ private slots:
         QFETCH(QList<int>, boxes);
         QFETCH(int, hidden);
         QFETCH(int, ticks);
+        QFETCH(float, t);
+        QFETCH(int, f0);
         QFETCH(bool, refresh);
         frm_dalvo form;
+        form.hsc_f[0]->Set_Value(f0);
         for (int wave = 0; wave < 4; ++wave)
             form.chk_wave(wave)->Set_Value(boxes[wave]);
         if (hidden >= 0)
@@ -207,18 +222,17 @@ private slots:
         QCOMPARE(form.lbl_time->Caption(),
                  refresh ? "0.00" : Simulation::Number_Text(form.Elapsed_Time()));
 
-        const Dalvo_module::Module_State &m = form.Module();
+        // The start-up waves: 1 Hz, 5 units high, 10 ball spacings long at the speed of 10; wave 0
+        // at .5 Hz is 20 long.
         std::array<Simulation::Wave, 4> waves;
+        waves.fill({1, 10, 5});
+        if (f0 == 5)
+            waves[0] = {0.5f, 20, 5};
         std::array<bool, 4> ticked;
-        for (std::size_t i = 0; i < 4; ++i) {
-            waves[i] = {m.Frequency[i], m.Wavelength[i], m.Amplitude[i]};
+        for (std::size_t i = 0; i < 4; ++i)
             ticked[i] = boxes[static_cast<qsizetype>(i)] != 0;
-        }
-        Simulation::Elapsed_Clock last_tick;
-        for (int k = 1; k < ticks; ++k)
-            last_tick.Advance();
         Simulation::Tick_Positions expected;
-        Simulation::Compute_Tick(waves, ticked, last_tick.Seconds(), expected);
+        Simulation::Compute_Tick(waves, ticked, t, expected);
         const std::array component = {&form.Shape11, &form.Shape12, &form.Shape21, &form.Shape22};
         const std::array<PictureBox *, 2> panels = {form.Picture1, form.Picture2};
         for (int a = 0; a < frm_dalvo::Balls; ++a) {

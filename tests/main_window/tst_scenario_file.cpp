@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scenario_test_support.h"
 #include "support/window_test_support.h"
 
@@ -209,39 +210,53 @@ private slots:
 
     void file_size_limit_data()
     {
-        QTest::addColumn<bool>("read_only_folder"); // a writable file there is saved over in place
-        QTest::addRow("writable folder") << false;
-        QTest::addRow("read-only folder") << true;
+        // 0: the folder as made, saved by its owner. Otherwise the folder takes this mode and the
+        // user "nobody" saves over root's file of mode 0666, which he may write but not replace,
+        // so it is written over in place.
+        QTest::addColumn<int>("folder_mode");
+        QTest::addRow("own folder") << 0;
+        QTest::addRow("read-only folder") << 0555;
+        QTest::addRow("shared sticky folder") << 01777;
     }
 
     // A disk that fills up while saving: the save runs under a file size limit one byte short of
-    // the file. The old file must stay as it was and no part of the new one may remain. In a
-    // read-only folder the file stays the same file: its owner and its other hard links keep it.
+    // the file. The old file must stay as it was and no part of the new one may remain. Saved
+    // over in place, the file stays the same file: its owner and its other hard links keep it.
     void file_size_limit()
     {
-        QFETCH(bool, read_only_folder);
-        if (read_only_folder && ::getuid() != 0)
+        QFETCH(int, folder_mode);
+        const bool nobody = folder_mode != 0;
+        if (nobody && ::getuid() != 0)
             QSKIP("Dropping to another user needs root");
         Working_Folder folder;
         QVERIFY(folder.Write(QStringLiteral("old.dlv"), "old"));
         const QString path = folder.File(QStringLiteral("old.dlv"));
         QStringList entries{QStringLiteral("old.dlv")};
-        if (read_only_folder) {
+        // Bits a new file would not get from the umask: the saved file keeps them.
+        const mode_t mode = nobody ? 0666 : 0604;
+        QVERIFY(::chmod(qPrintable(path), mode) == 0);
+        if (nobody) {
             QVERIFY(::link(qPrintable(path), qPrintable(folder.File("link.dlv"))) == 0);
             entries.prepend(QStringLiteral("link.dlv"));
-            QVERIFY(::chmod(qPrintable(path), 0666) == 0);
-            QVERIFY(::chmod(qPrintable(folder.File({})), 0555) == 0);
+            QVERIFY(::chmod(qPrintable(folder.File({})), static_cast<mode_t>(folder_mode)) == 0);
         }
-        QCOMPARE(Child_Save(path, 94, read_only_folder), 0);
+        struct stat before = {};
+        QVERIFY(::stat(qPrintable(path), &before) == 0);
+        QCOMPARE(Child_Save(path, 94, nobody), 0);
         QCOMPARE(folder.Entries(), entries);
         for (const QString &name : entries)
             QCOMPARE(folder.Read(name), QByteArray("old"));
         // Without the limit the same save goes through: the limit was what failed it.
-        QCOMPARE(Child_Save(path, RLIM_INFINITY, read_only_folder), 1);
+        QCOMPARE(Child_Save(path, RLIM_INFINITY, nobody), 1);
         QCOMPARE(folder.Entries(), entries);
         for (const QString &name : entries)
             QCOMPARE(folder.Read(name), Start_Up_Bytes);
-        QCOMPARE(QFileInfo(path).ownerId(), ::getuid());
+        struct stat after = {};
+        QVERIFY(::stat(qPrintable(path), &after) == 0);
+        QCOMPARE(after.st_uid, ::getuid());
+        QCOMPARE(after.st_mode & 07777, mode);
+        // Replaced by a whole new file in its own folder, written over in place otherwise.
+        QCOMPARE(after.st_ino == before.st_ino, nobody);
     }
 };
 

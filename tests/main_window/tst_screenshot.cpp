@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_test_support.h"
 
 #include "controls/colours.h"
@@ -133,8 +134,16 @@ private slots:
         QVERIFY(look(form.hsc_A[1]) != enabled_bar);
         form.chk_balls[1]->Set_Value(0);
         QVERIFY(look(form.chk_balls[1]) != checked);
-        // Nothing changed: the same picture again.
-        QCOMPARE(look(form.chk_balls[1]), look(form.chk_balls[1]));
+        // Painted at every step, each control looks as one painted only in the state it ended in.
+        frm_dalvo fresh;
+        fresh.chk_wave1->Set_Value(1);
+        fresh.chk_wave2->Set_Value(1);
+        fresh.hsc_A[1]->Set_Value(9);
+        fresh.chk_balls[1]->Set_Value(0);
+        QWidget *const unpainted[] = {fresh.lbl_AA[1], fresh.hsc_A[1], fresh.frm_WaveAttr[1],
+                                      fresh.chk_balls[1]};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(look(watched[i]) == look(unpainted[i]), qPrintable(watched[i]->objectName()));
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's zoom scales all the window shows and nothing it holds.
 #include "support/message_box_watcher.h"
 #include "support/window_test_support.h"

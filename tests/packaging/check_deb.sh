@@ -91,10 +91,13 @@ dpkg-deb --contents "$deb" | awk '
 
 # lintian, Debian's own check of a package. It is first shown to fail on a package with faults
 # (no copyright, no changelog, no description), so that a lintian that reports nothing cannot pass.
+# lintian leaves scratch files in the temporary folder, so it gets one of its own in the work folder.
+lintian_tmp="$work/lintian-tmp"
+rm -rf "$lintian_tmp" && mkdir -p "$lintian_tmp"
 lintian_clean()
 {
     local out status
-    out="$(lintian --fail-on error,warning --info --display-level '>=info' "$1" 2>&1)"
+    out="$(TMPDIR="$lintian_tmp" lintian --fail-on error,warning --info --display-level '>=info' "$1" 2>&1)"
     status=$?
     echo "$out" | grep -v '^running with root privileges is not recommended!$'
     [ "$status" -eq 0 ] && ! grep -Eq '^[EW]: ' <<<"$out"
