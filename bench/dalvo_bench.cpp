@@ -3,8 +3,9 @@
 // the pace the real 5 ms timer keeps with painting, the time to the first frame, and how well the
 // real-time pace holds to the wall clock. All with the
 // four waves ticked (two panels), mid-run (t = 10 s, every ball of the six rows moving).
-#include "main_window/frm_dalvo.h"
+#include "core/vector_state.h"
 #include "core/wave_maths.h"
+#include "main_window/frm_dalvo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,10 +16,6 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <time.h>
-
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <immintrin.h>
-#endif
 
 #include <algorithm>
 #include <array>
@@ -107,23 +104,6 @@ double Process_Cpu_Seconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-// The window's tick first clears the upper halves of the AVX registers, which Qt's start-up code
-// leaves in use; the bare maths and the floor are measured in that same clean state.
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-__attribute__((target("avx"))) void Zero_Upper_Avx()
-{
-    _mm256_zeroupper();
-}
-
-void Clear_Vector_Upper_State()
-{
-    if (__builtin_cpu_supports("avx"))
-        Zero_Upper_Avx();
-}
-#else
-void Clear_Vector_Upper_State() {}
-#endif
-
 // Lets the event loop run (timers, repaints) for a while.
 void Run_Events_For(int milliseconds)
 {
@@ -192,7 +172,6 @@ void tick_maths(benchmark::State &state)
     const auto times = Mid_Run_Times();
     Simulation::Tick_Positions out{};
     std::size_t k = 0;
-    Clear_Vector_Upper_State();
     for (auto _ : state) {
         Simulation::Compute_Tick(waves, All_Ticked, times[k], out);
         benchmark::DoNotOptimize(out);
@@ -224,23 +203,12 @@ void tick_window(benchmark::State &state)
     }
 }
 
-// 3. The whole window (both panels with their balls, lines and labels) into an image.
+// 3. The whole window (both panels with their balls, lines and labels) into an image, at the
+// zoom in percent the argument gives (at 200 %, four times the pixels).
 void paint_frame(benchmark::State &state)
 {
     const auto form = Mid_Run_Window();
-    for (auto _ : state) {
-        QImage image = form->Render_Client_Area();
-        benchmark::DoNotOptimize(image.constBits());
-        benchmark::ClobberMemory();
-    }
-    state.SetLabel(std::to_string(form->width()) + "x" + std::to_string(form->height()));
-}
-
-// The same frame at 200 %: four times the pixels.
-void paint_frame_200(benchmark::State &state)
-{
-    const auto form = Mid_Run_Window();
-    form->Set_Zoom(200);
+    form->Set_Zoom(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         QImage image = form->Render_Client_Area();
         benchmark::DoNotOptimize(image.constBits());
@@ -272,7 +240,8 @@ void floor_sines(benchmark::State &state)
         }
     Simulation::Tick_Positions out{};
     int k = 0;
-    Clear_Vector_Upper_State();
+    // In the clean vector state the tick starts from, which Qt's start-up code does not leave.
+    Simulation::Clear_Vector_Upper_State();
     for (auto _ : state) {
         std::array<std::array<double, Simulation::Wave_Count>, Simulation::Ball_Count> product{};
         for (const Term &term : terms) {
@@ -411,8 +380,7 @@ void pace_real_time(benchmark::State &state)
 
 BENCHMARK(tick_maths)->Unit(benchmark::kMicrosecond);
 BENCHMARK(tick_window)->Unit(benchmark::kMicrosecond);
-BENCHMARK(paint_frame)->Unit(benchmark::kMicrosecond);
-BENCHMARK(paint_frame_200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(paint_frame)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(floor_sines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(sustained_rate)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(startup)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);

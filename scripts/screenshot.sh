@@ -4,11 +4,7 @@
 # and, at 150 %, docs/screenshot-150.png (the README's pictures). Run it after a change to the
 # window's look and commit the PNGs.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh run
-# Neither the tests (Qt Test) nor the benchmarks (Google Benchmark): running needs neither.
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDALVO_BUILD_TESTS=OFF \
-    -DDALVO_BUILD_BENCH=OFF
+source "$(dirname "$0")/release-build.sh"
 cmake --build build/release --target dalvo_screenshot
 mkdir -p docs
 QT_QPA_PLATFORM=offscreen build/release/packaging/dalvo_screenshot docs/screenshot.png

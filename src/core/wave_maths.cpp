@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/wave_maths.h"
+#include "core/vector_state.h"
 
 #include <cfloat>
 #include <cmath>
@@ -45,6 +46,7 @@ float Displacement(float amplitude, double angle)
 void Compute_Tick(const std::array<Wave, Wave_Count> &waves,
                   const std::array<bool, Wave_Count> &ticked, float t, Tick_Positions &out)
 {
+    Clear_Vector_Upper_State();
     for (int a = 0; a < Ball_Count; ++a) {
         // amplitude x sine per wave; a wave not ticked or not yet arrived contributes 0
         std::array<double, Wave_Count> product{};

@@ -36,6 +36,7 @@ struct Tick_Positions
     std::array<std::array<float, 2>, Ball_Count> Resultant{}; // [ball][panel]
 };
 
+// One tick at time t; it starts from a clean vector state (vector_state.h), whatever ran before.
 void Compute_Tick(const std::array<Wave, Wave_Count> &waves,
                   const std::array<bool, Wave_Count> &ticked, float t, Tick_Positions &out);
 

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a class in front of a projector needs beyond the window's own behaviour: the run keys,
-// tooltips and the names a screen reader says.
-#include "core/run_state.h"
+// What a class in front of a projector needs beyond the window's own behaviour: tooltips and the
+// names a screen reader says. cmd_Go's, which follow the run, are run control's.
 #include "main_window/frm_dalvo.h"
-
-#include <QShortcut>
 
 namespace {
 
@@ -23,24 +20,6 @@ void Name(QWidget *control, const QString &name, const QString &key = {})
 }
 
 } // namespace
-
-// F5, F6 and F7 act as a click on cmd_Go, cmd_Clock and cmd_Back wherever the focus is in the
-// window, and only while the button itself could be clicked. Held down, a key acts once.
-void frm_dalvo::Connect_Keys()
-{
-    const std::pair<Qt::Key, CommandButton *> keys[] = {
-        {Qt::Key_F5, cmd_Go}, {Qt::Key_F6, cmd_Clock}, {Qt::Key_F7, cmd_Back}};
-    for (const auto &[key, button] : keys) {
-        auto *shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setObjectName(QStringLiteral("key_") + QKeySequence(key).toString());
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, button, [button] {
-            if (button->isEnabled())
-                button->click();
-        });
-    }
-}
 
 void frm_dalvo::Name_Controls()
 {
@@ -67,43 +46,4 @@ void frm_dalvo::Name_Controls()
     cbo_Pace->setToolTip(QStringLiteral("Ρυθμός της κίνησης: μέγιστος, πραγματικός χρόνος ή "
                                         "αργή κίνηση στο 1/4"));
     Name(lbl_time, QStringLiteral("Χρόνος t σε δευτερόλεπτα"));
-}
-
-// Start, pause or continue, as the next click will do in the run's present state; a finished run
-// leads on only through cmd_Back.
-void frm_dalvo::Update_Go_Tip()
-{
-    using Simulation::Run_State;
-    const Simulation::Run_Observation seen = Run_Observed();
-    const QList<Run_State> states = Simulation::Matching_Run_States(seen);
-    const auto in = [&states](Run_State state) { return states.contains(state); };
-    const QString name = in(Run_State::Finished) || in(Run_State::Finishing)
-                             ? QStringLiteral("Η κίνηση τελείωσε")
-                         : in(Run_State::Running) ? QStringLiteral("Παύση")
-                         : in(Run_State::Paused) || (in(Run_State::Stepping) && seen.setup_locked)
-                             ? QStringLiteral("Συνέχεια")
-                             : QStringLiteral("Έναρξη");
-    const QString tip = cmd_Go->isEnabled() ? name + QStringLiteral(" (F5)")
-                                            : name + QStringLiteral(" (F7: επαναφορά)");
-    // Set only when it changes: a control draws itself afresh after any event.
-    if (cmd_Go->toolTip() != tip) {
-        cmd_Go->setToolTip(tip);
-        cmd_Go->setAccessibleName(name);
-    }
-}
-
-Simulation::Run_Observation frm_dalvo::Run_Observed() const
-{
-    Simulation::Run_Observation seen{Timer1->isActive(),
-                                     clock_mode_,
-                                     cmd_Go->Shown_Picture() == Image2->Shown_Picture(),
-                                     cmd_Go->isEnabled(),
-                                     cmd_Clock->isEnabled(),
-                                     cmd_Back->isEnabled(),
-                                     false};
-    for (const QWidget *control : std::initializer_list<const QWidget *>{
-             chk_wave1, chk_wave2, chk_wave3, chk_wave4, cmd_Save, cmd_Open, cmd_Print, cmd_Info,
-             cmd_Exit})
-        seen.setup_locked = seen.setup_locked || !control->isEnabled();
-    return seen;
 }

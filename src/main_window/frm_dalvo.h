@@ -46,7 +46,7 @@ public:
     double Clicked_Ball(const float &x) const;
     void Change_Ball_colour(double b, int p);
     // What the window shows of the run's state: the columns the run-state table goes by
-    // (classroom.cpp).
+    // (run_control.cpp).
     Simulation::Run_Observation Run_Observed() const;
 
     // Renders the client area as shown into an image (screenshots).
@@ -136,17 +136,20 @@ public:
     // The file chooser's side of the open and save flows (scenario_file.cpp).
     QWidget &Owner_Window() override { return *this; }
     QString &File_Name() override { return module_.File_Name; }
+    double Zoom_Factor() const override { return Zoom_Of(this); }
+
+private:
+    // The steps of those flows, which the chooser runs through Chooser_Owner: the one place that
+    // forwards to the Dalvo_module procedures of the same names, which all other code calls.
     void Load_File(const frm_Dalvo_Files &files) override;
     void Init_Sliders() override;
     void Refresh_All() override;
     void Save_File(const frm_Dalvo_Files &files) override;
-    double Zoom_Factor() const override { return Zoom_Of(this); }
 
-private:
     void Build_Controls(); // frm_dalvo_inventory.cpp
     void Connect_Handlers();
-    void Connect_Keys();
-    void Name_Controls(); // tooltips and accessible names
+    void Connect_Keys();  // the F5, F6 and F7 keys (run_control.cpp)
+    void Name_Controls(); // tooltips and accessible names (classroom.cpp)
     // Starts Timer1 on the schedule of the chosen pace.
     void Start_Timer1();
     // cmd_Go's tooltip and accessible name say what its next click does.

@@ -21,6 +21,18 @@ bool Two_Panel_Values(const frm_dalvo &form)
     return (form.chk_wave3->Value() | form.chk_wave4->Value()) != 0;
 }
 
+// Gives a panel its height in twips and its height in panel units (negative: upward), with the
+// axis through its middle shifted down by half a ball, so that a ball's centre sits on its Top.
+// Returns that half ball height in panel units.
+float Scale_Panel(PictureBox *panel, qint16 height, float scale_height, const Shape *ball)
+{
+    panel->Set_Height(height);
+    panel->Set_ScaleHeight(scale_height);
+    const float Half_Ball_Height = ball->Height() / 2;
+    panel->Set_ScaleTop(-(panel->ScaleHeight()) / 2 - Half_Ball_Height);
+    return Half_Ball_Height;
+}
+
 } // namespace
 
 void Disable_Wave_Attr(frm_dalvo &form)
@@ -54,10 +66,8 @@ void Set_Controls(frm_dalvo &form)
 
 void Layout_One_Panel(frm_dalvo &form)
 {
-    form.Picture1->Set_Height(form.Module().Panel_Span_Height);
-    form.Picture1->Set_ScaleHeight(-70);
-    const float Half_Ball_Height = form.Shape1[0]->Height() / 2;
-    form.Picture1->Set_ScaleTop(-(form.Picture1->ScaleHeight()) / 2 - Half_Ball_Height);
+    const float Half_Ball_Height =
+        Scale_Panel(form.Picture1, form.Module().Panel_Span_Height, -70, form.Shape1[0]);
     form.Picture2->setVisible(false);
     form.hsc_c2->setVisible(false);
     form.lbl_c2->setVisible(false);
@@ -68,15 +78,10 @@ void Layout_One_Panel(frm_dalvo &form)
 
 void Layout_Two_Panels(frm_dalvo &form)
 {
-    form.Picture1->Set_Height(form.Module().Panel2_Height);
-    form.Picture1->Set_ScaleHeight(-25);
-    float Half_Ball_Height = form.Shape1[0]->Height() / 2;
-    form.Picture1->Set_ScaleTop(-(form.Picture1->ScaleHeight()) / 2 - Half_Ball_Height);
+    Scale_Panel(form.Picture1, form.Module().Panel2_Height, -25, form.Shape1[0]);
     form.Picture1->setVisible(true);
-    form.Picture2->Set_Height(form.Module().Panel2_Height);
-    form.Picture2->Set_ScaleHeight(-25);
-    Half_Ball_Height = form.Shape2[0]->Height() / 2;
-    form.Picture2->Set_ScaleTop(-(form.Picture2->ScaleHeight()) / 2 - Half_Ball_Height);
+    const float Half_Ball_Height =
+        Scale_Panel(form.Picture2, form.Module().Panel2_Height, -25, form.Shape2[0]);
     form.Picture2->setVisible(true);
     form.hsc_c2->setVisible(true);
     form.lbl_c2->setVisible(true);

@@ -1,38 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Run control: the timer's tick, the go, clock and back buttons and the pace of the animation.
+// Run control: the timer's tick, the go, clock and back buttons with their keys and cmd_Go's
+// tooltip, and the pace of the animation.
 #include "controls/handler_guard.h"
 #include "core/number_text.h"
 #include "main_window/dalvo_module.h"
 #include "main_window/frm_dalvo.h"
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <immintrin.h>
-#endif
+#include <QAbstractItemView>
+#include <QShortcut>
 
 using Handler_Guard::Run_Handler;
-
-namespace {
-
-// Library code that runs in the event loop between two ticks can leave the upper halves of the
-// AVX registers in use. Until they are cleared, every SSE instruction of the tick and each sine
-// pays for it: the tick took ten times as long. Clearing them costs a few cycles.
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-__attribute__((target("avx"))) void Zero_Upper_Avx()
-{
-    _mm256_zeroupper();
-}
-
-void Clear_Vector_Upper_State()
-{
-    static const bool has_avx = __builtin_cpu_supports("avx");
-    if (has_avx)
-        Zero_Upper_Avx();
-}
-#else
-void Clear_Vector_Upper_State() {}
-#endif
-
-} // namespace
 
 void frm_dalvo::Timer1_Timer()
 {
@@ -52,7 +29,6 @@ void frm_dalvo::Time_Loop()
         waves[i] = {module_.Frequency[i], module_.Wavelength[i], module_.Amplitude[i]};
         ticked[i] = chk_wave(i)->Value() != 0;
     }
-    Clear_Vector_Upper_State();
     Simulation::Compute_Tick(waves, ticked, elapsed_.Seconds(), tick_);
     const std::array<const Array<Shape, Balls> *, 4> component = {&Shape11, &Shape12, &Shape21,
                                                                   &Shape22};
@@ -147,4 +123,66 @@ void frm_dalvo::Start_Timer1()
 {
     pace_.Anchor(wall_clock_.nsecsElapsed());
     Timer1->start(pace_.Interval_Ms());
+}
+
+// F5, F6 and F7 act as a click on cmd_Go, cmd_Clock and cmd_Back wherever the focus is in the
+// window, and only while the button itself could be clicked. Held down, a key acts once. The open
+// pace list is a window of its own that takes the keys: there a key closes the list, then acts.
+void frm_dalvo::Connect_Keys()
+{
+    const std::pair<Qt::Key, CommandButton *> keys[] = {
+        {Qt::Key_F5, cmd_Go}, {Qt::Key_F6, cmd_Clock}, {Qt::Key_F7, cmd_Back}};
+    QWidget *pace_list = cbo_Pace->view()->window();
+    for (const auto &[key, button] : keys)
+        for (QWidget *scope : {static_cast<QWidget *>(this), pace_list}) {
+            auto *shortcut = new QShortcut(QKeySequence(key), scope);
+            shortcut->setObjectName(QStringLiteral("key_") + QKeySequence(key).toString());
+            shortcut->setContext(Qt::WindowShortcut);
+            shortcut->setAutoRepeat(false);
+            connect(shortcut, &QShortcut::activated, button, [this, pace_list, button] {
+                if (pace_list->isVisible())
+                    cbo_Pace->hidePopup();
+                if (button->isEnabled())
+                    button->click();
+            });
+        }
+}
+
+// Start, pause or continue, as the next click will do in the run's present state; a finished run
+// leads on only through cmd_Back.
+void frm_dalvo::Update_Go_Tip()
+{
+    using Simulation::Run_State;
+    const Simulation::Run_Observation seen = Run_Observed();
+    const QList<Run_State> states = Simulation::Matching_Run_States(seen);
+    const auto in = [&states](Run_State state) { return states.contains(state); };
+    const QString name = in(Run_State::Finished) || in(Run_State::Finishing)
+                             ? QStringLiteral("Η κίνηση τελείωσε")
+                         : in(Run_State::Running) ? QStringLiteral("Παύση")
+                         : in(Run_State::Paused) || (in(Run_State::Stepping) && seen.setup_locked)
+                             ? QStringLiteral("Συνέχεια")
+                             : QStringLiteral("Έναρξη");
+    const QString tip = cmd_Go->isEnabled() ? name + QStringLiteral(" (F5)")
+                                            : name + QStringLiteral(" (F7: επαναφορά)");
+    // Set only when it changes: a control draws itself afresh after any event.
+    if (cmd_Go->toolTip() != tip) {
+        cmd_Go->setToolTip(tip);
+        cmd_Go->setAccessibleName(name);
+    }
+}
+
+Simulation::Run_Observation frm_dalvo::Run_Observed() const
+{
+    Simulation::Run_Observation seen{Timer1->isActive(),
+                                     clock_mode_,
+                                     cmd_Go->Shown_Picture() == Image2->Shown_Picture(),
+                                     cmd_Go->isEnabled(),
+                                     cmd_Clock->isEnabled(),
+                                     cmd_Back->isEnabled(),
+                                     false};
+    for (const QWidget *control :
+         std::initializer_list<const QWidget *>{chk_wave1, chk_wave2, chk_wave3, chk_wave4,
+                                                cmd_Save, cmd_Open, cmd_Print, cmd_Info, cmd_Exit})
+        seen.setup_locked = seen.setup_locked || !control->isEnabled();
+    return seen;
 }

@@ -136,6 +136,8 @@ void Save_File(frm_dalvo &form, const frm_Dalvo_Files &files)
 
 } // namespace Dalvo_module
 
+// The chooser's steps of the open and save flows, which it runs through Chooser_Owner.
+
 void frm_dalvo::Load_File(const frm_Dalvo_Files &files)
 {
     Dalvo_module::Load_File(*this, files);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_test_support.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QtTest>
 
@@ -62,8 +63,9 @@ enum class Act
     Until_Stop, // ticks until the timer stops, which must take n
     Steps,      // n clock steps of 25 ticks each
     Look_Alike,
-    Pace, // n: the entry of cbo_Pace
-    Key,  // n: the key; focus: the control that has the focus
+    Pace,     // n: the entry of cbo_Pace
+    Key,      // n: the key; focus: the control that has the focus
+    List_Key, // n: the key, pressed in cbo_Pace's open list, which it must close
 };
 
 struct Step
@@ -93,6 +95,18 @@ QString Play(frm_dalvo &form, const Script &steps)
             if (!focused->hasFocus())
                 return focused->objectName() + " has no focus";
             QTest::keyClick(focused, Qt::Key(step.n));
+        }
+        if (step.act == Act::List_Key) {
+            const int pace = form.cbo_Pace->currentIndex();
+            QWidget *list = form.cbo_Pace->view();
+            form.cbo_Pace->showPopup();
+            if (!QTest::qWaitForWindowExposed(list->window()))
+                return QStringLiteral("the pace list did not open");
+            QTest::keyClick(list, Qt::Key(step.n));
+            if (list->window()->isVisible())
+                return QStringLiteral("the pace list stayed open");
+            if (form.cbo_Pace->currentIndex() != pace)
+                return QStringLiteral("the pace changed");
         }
         if (step.act == Act::Pace)
             form.cbo_Pace->setCurrentIndex(step.n);
@@ -188,6 +202,13 @@ private slots:
         row("F6, cmd_Clock disabled", {{Go}, {Ticks, 10}, {Key, Qt::Key_F6, "hsc_c1"}},
             {".4", on, 0, "stop", "G--", "locked", pause});
         row("F7 resets", {{Go}, {Ticks, 10}, {Go}, {Key, Qt::Key_F7, "cmd_Go"}},
+            {"0.00", off, 0, "start", "GC-", "free", start});
+        // In the open pace list a key closes the list and acts.
+        row("F5 in the pace list", {{List_Key, Qt::Key_F5}},
+            {"0.00", on, 0, "stop", "G--", "locked", pause});
+        row("F6 in the pace list", {{Go}, {Ticks, 10}, {Go}, {List_Key, Qt::Key_F6}},
+            {".4", on, 1, "start", "GCB", "locked", resume});
+        row("F7 in the pace list", {{Go}, {Ticks, 10}, {Go}, {List_Key, Qt::Key_F7}},
             {"0.00", off, 0, "start", "GC-", "free", start});
         row("Space on cmd_Go", {{Key, Qt::Key_Space, "cmd_Go"}},
             {"0.00", on, 0, "stop", "G--", "locked", pause});
