@@ -37,6 +37,8 @@ private slots:
         CheckBox box("chk_wave1", "Κύμα 1", nullptr);
         QCOMPARE(box.Value(), 0);
         box.Set_Value(from);
+        box.show(); // hidden, every grab would draw it afresh
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
         const QImage before = box.grab().toImage();
         QSignalSpy changes(&box, &QCheckBox::stateChanged);
         box.setProperty("Value", to);

@@ -36,6 +36,8 @@ private slots:
         inside->setFont(frame.font());
         inside->setGeometry(20, 50, 260, 50);
         Use_Classic_Style(window); // whose frames draw a caption colour of their own
+        window.show();             // hidden, every grab would draw the frame afresh
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QColor red = Colours::To_QColor(Colours::Red);
         const QColor text = frame.palette().color(QPalette::Active, QPalette::WindowText);
         QCOMPARE(Pixels_Of(frame, red), 0);

@@ -45,6 +45,8 @@ private slots:
         Label label("lbl_AA(0)", "MMMM", &window);
         label.setFont(QFont("Liberation Sans", 20, QFont::Bold));
         label.resize(120, 40);
+        window.show(); // hidden, every grab would draw the label afresh
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QColor red = Colours::To_QColor(Colours::Red),
                      blue = Colours::To_QColor(Colours::Blue);
         QCOMPARE(red, QColor(0xC0, 0, 0));

@@ -130,6 +130,8 @@ private slots:
         QFETCH(int, raised);
         ScrollBar bar("hsc_A(0)", 1, 15, 5, nullptr);
         bar.resize(300, 17);
+        bar.show(); // hidden, every grab would draw it afresh
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
         const QImage before = bar.grab().toImage();
         QSignalSpy changes(&bar, &QScrollBar::valueChanged);
         try {
