@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/message_box.h"
 
-#include "controls/controls.h"
+#include "controls/classic_look.h"
+#include "controls/placement.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,101 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
-#include <QImage>
-#include <QObject>
+#include "controls/ball_images.h"
+#include "controls/panel_items.h"
+
 #include <QTransform>
 #include <QWidget>
 #include <vector>
-
-class PictureBox;
-
-// A circle of a ball row: a lightweight item of its panel, not a widget. Its place and size are
-// held in twips inside the panel, so a change of the panel's scale moves nothing on the screen;
-// the properties read and write them in the panel's current user units.
-class Shape : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(float Left READ Left WRITE Set_Left)
-    Q_PROPERTY(float Top READ Top WRITE Set_Top)
-    Q_PROPERTY(float Width READ Width WRITE Set_Width)
-    Q_PROPERTY(float Height READ Height WRITE Set_Height)
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE Set_BackColor)
-    Q_PROPERTY(bool Visible READ Visible WRITE Set_Visible)
-
-public:
-    Shape(const QString &name, quint32 back_colour, quint32 second_colour, int pattern,
-          PictureBox *panel);
-
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    quint32 BackColor() const { return back_colour_; }
-    bool Visible() const { return visible_; }
-    quint32 Second_Colour() const { return second_colour_; }
-    int Pattern() const { return pattern_; }
-    void Set_Left(float left);
-    void Set_Top(float top);
-    void Set_Width(float width);
-    void Set_Height(float height);
-    void Set_BackColor(quint32 colour);
-    void Set_Visible(bool visible);
-
-    // The ball's box in twips inside the panel's interior.
-    QRectF Box() const { return QRectF(x_, y_, width_, height_); }
-
-private:
-    PictureBox *panel_;
-    double x_ = 0, y_ = 0, width_ = 240, height_ = 240;
-    quint32 back_colour_;
-    quint32 second_colour_;
-    int pattern_;
-    bool visible_ = true;
-};
-
-// A straight line of a panel, its end points held in twips like a ball's box.
-class Line : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(float X1 READ X1 WRITE Set_X1)
-    Q_PROPERTY(float Y1 READ Y1 WRITE Set_Y1)
-    Q_PROPERTY(float X2 READ X2 WRITE Set_X2)
-    Q_PROPERTY(float Y2 READ Y2 WRITE Set_Y2)
-
-public:
-    Line(const QString &name, double x1, double y1, double x2, double y2, PictureBox *panel);
-
-    float X1() const;
-    float Y1() const;
-    float X2() const;
-    float Y2() const;
-    void Set_X1(float x);
-    void Set_Y1(float y);
-    void Set_X2(float x);
-    void Set_Y2(float y);
-
-    QLineF Twips_Line() const { return QLineF(x1_, y1_, x2_, y2_); }
-
-private:
-    PictureBox *panel_;
-    double x1_, y1_, x2_, y2_;
-};
 
 // A panel: a picture box with a user coordinate system. Positions in user units map linearly onto
 // the interior; a negative ScaleHeight turns the vertical axis upward.
 class PictureBox : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(float ScaleWidth READ ScaleWidth WRITE Set_ScaleWidth)
-    Q_PROPERTY(float ScaleHeight READ ScaleHeight WRITE Set_ScaleHeight)
-    Q_PROPERTY(float ScaleTop READ ScaleTop WRITE Set_ScaleTop)
-    Q_PROPERTY(float ScaleLeft READ ScaleLeft)
+    // Its place in twips and its colour, then its user scale.
     Q_PROPERTY(double Left READ Left)
     Q_PROPERTY(double Top READ Top)
     Q_PROPERTY(double Width READ Width)
     Q_PROPERTY(double Height READ Height WRITE Set_Height)
     Q_PROPERTY(quint32 BackColor READ BackColor)
+    Q_PROPERTY(float ScaleWidth READ ScaleWidth WRITE Set_ScaleWidth)
+    Q_PROPERTY(float ScaleHeight READ ScaleHeight WRITE Set_ScaleHeight)
+    Q_PROPERTY(float ScaleTop READ ScaleTop WRITE Set_ScaleTop)
+    Q_PROPERTY(float ScaleLeft READ ScaleLeft)
 
 public:
     // The sunken border, two pixels on each side.
@@ -144,20 +71,13 @@ private:
     double Interior_Width() const { return width_ - 2 * Border; }
     double Interior_Height() const { return height_ - 2 * Border; }
     void Update_Mapping();
-
-    // What a ball looks like at a size: one picture per key.
-    struct Ball_Look
-    {
-        quint32 body, second;
-        int pattern, diameter, scale_percent;
-        bool operator==(const Ball_Look &) const = default;
-    };
-    friend size_t qHash(const Ball_Look &look, size_t seed = 0)
-    {
-        return qHashMulti(seed, look.body, look.second, look.pattern, look.diameter,
-                          look.scale_percent);
-    }
-    const QImage &Ball_Image(const Shape &shape, int diameter, double scale);
+    // The steps of Paint, each in pixels at `zoom`; lines and balls with the painter's origin at
+    // the interior's top left corner.
+    void Paint_Border(QPainter &painter, const QRect &outer, int border) const;
+    void Paint_Lines(QPainter &painter, double zoom) const;
+    void Paint_Balls(QPainter &painter, double zoom);
+    // Far-off items (parked balls, or sizes no scroll bar gives) are not drawn.
+    double Reach() const { return 4 * (width_ + height_); }
 
     double left_, top_, width_, height_;
     float scale_width_, scale_height_, scale_top_ = 0, scale_left_ = 0;
@@ -166,6 +86,5 @@ private:
     std::vector<Shape *> shapes_;
     std::vector<Line *> lines_;
     bool repaint_asked_ = false;
-    // Balls change size only with the zoom, so each look is drawn once and then copied.
-    QHash<Ball_Look, QImage> ball_images_;
+    Ball_Images ball_images_;
 };

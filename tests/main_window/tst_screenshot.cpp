@@ -113,38 +113,6 @@ private slots:
             QCOMPARE(image.pixelColor(x, y), Colours::To_QColor(colour));
         }
     }
-
-    // Labels and controls keep a picture of their last painting; a new value or state is drawn
-    // afresh.
-    void controls_show_their_changes()
-    {
-        frm_dalvo form;
-        const auto look = [](QWidget *control) { return control->grab().toImage(); };
-        QWidget *const watched[] = {form.lbl_AA[1], form.hsc_A[1], form.frm_WaveAttr[1],
-                                    form.chk_balls[1]};
-        QList<QImage> before;
-        for (QWidget *control : watched)
-            before << look(control);
-        form.chk_wave1->Set_Value(1);
-        form.chk_wave2->Set_Value(1); // enables wave 1's controls and chk_balls(1)
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(look(watched[i]) != before[i], qPrintable(watched[i]->objectName()));
-        const QImage enabled_bar = look(form.hsc_A[1]), checked = look(form.chk_balls[1]);
-        form.hsc_A[1]->Set_Value(9);
-        QVERIFY(look(form.hsc_A[1]) != enabled_bar);
-        form.chk_balls[1]->Set_Value(0);
-        QVERIFY(look(form.chk_balls[1]) != checked);
-        // Painted at every step, each control looks as one painted only in the state it ended in.
-        frm_dalvo fresh;
-        fresh.chk_wave1->Set_Value(1);
-        fresh.chk_wave2->Set_Value(1);
-        fresh.hsc_A[1]->Set_Value(9);
-        fresh.chk_balls[1]->Set_Value(0);
-        QWidget *const unpainted[] = {fresh.lbl_AA[1], fresh.hsc_A[1], fresh.frm_WaveAttr[1],
-                                      fresh.chk_balls[1]};
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(look(watched[i]) == look(unpainted[i]), qPrintable(watched[i]->objectName()));
-    }
 };
 
 QTEST_MAIN(tst_screenshot)

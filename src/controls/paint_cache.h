@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QEvent>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+class QStylePainter;
+
+// The picture of a control's last painting. A window repaints all its controls for a screenshot
+// or a print, and copying a picture costs far less than drawing a control; the control forgets
+// the picture at any event but a paint and whenever its value changes.
+class Paint_Cache
+{
+public:
+    void Forget() { drawn_ = QPixmap(); }
+    // Draws the control through `draw` (given a painter on the picture) only when needed.
+    void Paint(QWidget &control, const std::function<void(QStylePainter &)> &draw);
+    // Forgets the picture at any event that can change the look: all but paints.
+    void Watch(const QEvent *event)
+    {
+        if (event->type() != QEvent::Paint)
+            Forget();
+    }
+
+private:
+    QPixmap drawn_;
+};
+
+// A widget of kind `Base` that paints through a Paint_Cache: it draws itself with Draw() only
+// when its picture was forgotten.
+template <class Base> class Cached_Painting : public Base
+{
+public:
+    using Base::Base;
+
+protected:
+    virtual void Draw(QStylePainter &painter) = 0;
+    void paintEvent(QPaintEvent *) override
+    {
+        drawn_.Paint(*this, [this](QStylePainter &painter) { Draw(painter); });
+    }
+    bool event(QEvent *event) override
+    {
+        drawn_.Watch(event);
+        return Base::event(event);
+    }
+
+    Paint_Cache drawn_;
+};

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/handler_guard.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+#include <stdexcept>
+
+namespace {
+
+void Fail(const char *what)
+{
+    throw std::runtime_error(what);
+}
+
+} // namespace
+
+// The guard between handlers and the code whose setting raised them.
+class tst_handler_guard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A handler the event loop called reports its error and lets none escape.
+    void reports_outside_a_setting()
+    {
+        QTest::ignoreMessage(QtWarningMsg, "Dalvo: untrapped error: lost");
+        bool after = false;
+        Handler_Guard::Run_Handler([] { Fail("lost"); });
+        Handler_Guard::Run_Handler([&after] { after = true; });
+        QVERIFY(after);
+    }
+
+    void rethrows_in_a_setting_data()
+    {
+        QTest::addColumn<QStringList>("handlers"); // the errors the handlers raise; "" is none
+        QTest::addColumn<QString>("reaches");      // what reaches the setting's code; "" is none
+        QTest::newRow("no error") << QStringList{""} << "";
+        QTest::newRow("one error") << QStringList{"first"} << "first";
+        QTest::newRow("the first of two") << QStringList{"first", "", "second"} << "first";
+        QTest::newRow("after a handler without") << QStringList{"", "second"} << "second";
+    }
+
+    // During a setting the first error a handler raises is held; every handler still runs; the
+    // error reaches the setting's code when the setting ends, as if the handler had been called
+    // directly; nothing is reported.
+    void rethrows_in_a_setting()
+    {
+        QFETCH(QStringList, handlers);
+        QFETCH(QString, reaches);
+        QTest::failOnWarning(QRegularExpression("untrapped"));
+        int ran = 0;
+        QString reached;
+        try {
+            Handler_Guard::Raise_Events([&] {
+                for (const QString &error : handlers)
+                    Handler_Guard::Run_Handler([&] {
+                        ++ran;
+                        if (!error.isEmpty())
+                            Fail(qPrintable(error));
+                    });
+            });
+        } catch (const std::runtime_error &e) {
+            reached = QString::fromUtf8(e.what());
+        }
+        QCOMPARE(ran, handlers.size());
+        QCOMPARE(reached, reaches);
+        // The guard is left clean: a later handler outside any setting reports again.
+        QTest::ignoreMessage(QtWarningMsg, "Dalvo: untrapped error: later");
+        Handler_Guard::Run_Handler([] { Fail("later"); });
+    }
+
+    // A setting inside a handler inside a setting: the inner setting's code gets the inner error,
+    // and the handler that made that setting hands it on to the outer one.
+    void nested_settings()
+    {
+        QTest::failOnWarning(QRegularExpression("untrapped"));
+        QString inner, outer;
+        try {
+            Handler_Guard::Raise_Events([&] {
+                Handler_Guard::Run_Handler([&] {
+                    try {
+                        Handler_Guard::Raise_Events(
+                            [] { Handler_Guard::Run_Handler([] { Fail("inner"); }); });
+                    } catch (const std::runtime_error &e) {
+                        inner = QString::fromUtf8(e.what());
+                    }
+                    Fail("outer");
+                });
+            });
+        } catch (const std::runtime_error &e) {
+            outer = QString::fromUtf8(e.what());
+        }
+        QCOMPARE(inner, "inner");
+        QCOMPARE(outer, "outer");
+    }
+
+    // An error the setting's own code throws goes straight through, and leaves the guard clean.
+    void setting_that_throws()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 Handler_Guard::Raise_Events([] { Fail("own"); }));
+        QTest::ignoreMessage(QtWarningMsg, "Dalvo: untrapped error: later");
+        Handler_Guard::Run_Handler([] { Fail("later"); });
+    }
+};
+
+QTEST_MAIN(tst_handler_guard)
+#include "tst_handler_guard.moc"
