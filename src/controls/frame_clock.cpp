@@ -25,10 +25,14 @@ Frame_Clock::Frame_Clock(QWidget &window) : QObject(&window), window_(window)
     window.installEventFilter(this);
 }
 
+Frame_Clock *Frame_Clock::Of(const QWidget &widget)
+{
+    return widget.window()->findChild<Frame_Clock *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 void Frame_Clock::Show_Now(const QWidget &window)
 {
-    if (auto *clock =
-            window.window()->findChild<Frame_Clock *>(QString(), Qt::FindDirectChildrenOnly))
+    if (Frame_Clock *clock = Of(window))
         clock->Release();
 }
 
@@ -63,6 +67,7 @@ bool Frame_Clock::eventFilter(QObject *watched, QEvent *event)
         release_ = false;
         held_.stop();
         since_frame_.start();
+        emit Frame_Starts();
         return false;
     }
     if (!held_.isActive())

@@ -24,10 +24,16 @@ public:
     // The window's next frame goes out at once, not at the next refresh: what a stopped animation
     // leaves is shown without delay. Nothing happens for a window without a clock.
     static void Show_Now(const QWidget &window);
+    // The clock of the window a widget is on, or null.
+    static Frame_Clock *Of(const QWidget &widget);
 
     // The time between two refreshes of the window's screen; 60 Hz where the platform does not
     // say.
     qint64 Frame_Interval_Ns() const;
+
+signals:
+    // A frame is about to be painted: a widget can still say which of its parts to paint again.
+    void Frame_Starts();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
