@@ -50,6 +50,8 @@ void Frame_Clock::Release()
 
 qint64 Frame_Clock::Frame_Interval_Ns() const
 {
+    if (interval_ns_ > 0)
+        return interval_ns_;
     const QScreen *screen = window_.screen();
     double hz = screen ? screen->refreshRate() : 0;
     if (!std::isfinite(hz) || hz < 1)
@@ -67,7 +69,6 @@ bool Frame_Clock::eventFilter(QObject *watched, QEvent *event)
         release_ = false;
         held_.stop();
         since_frame_.start();
-        emit Frame_Starts();
         return false;
     }
     if (!held_.isActive())

@@ -30,10 +30,8 @@ public:
     // The time between two refreshes of the window's screen; 60 Hz where the platform does not
     // say.
     qint64 Frame_Interval_Ns() const;
-
-signals:
-    // A frame is about to be painted: a widget can still say which of its parts to paint again.
-    void Frame_Starts();
+    // Frames at this interval instead of the screen's refresh; 0 goes back to the screen's.
+    void Set_Frame_Interval_Ns(qint64 interval) { interval_ns_ = interval; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -46,4 +44,5 @@ private:
     QTimer held_;
     QElapsedTimer since_frame_;
     bool release_ = false;
+    qint64 interval_ns_ = 0;
 };

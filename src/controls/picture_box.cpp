@@ -3,7 +3,6 @@
 
 #include "controls/colours.h"
 #include "controls/controls.h"
-#include "controls/frame_clock.h"
 #include "controls/twips.h"
 
 #include <QMouseEvent>
@@ -57,37 +56,37 @@ float Shape::Height() const
 void Shape::Set_Left(float left)
 {
     x_ = panel_->User_To_Twips().map(QPointF(left, 0)).x();
-    panel_->Ball_Changed();
+    panel_->Item_Changed();
 }
 
 void Shape::Set_Top(float top)
 {
     y_ = panel_->User_To_Twips().map(QPointF(0, top)).y();
-    panel_->Ball_Changed();
+    panel_->Item_Changed();
 }
 
 void Shape::Set_Width(float width)
 {
     width_ = width * std::fabs(panel_->User_To_Twips().m11());
-    panel_->Ball_Changed();
+    panel_->Item_Changed();
 }
 
 void Shape::Set_Height(float height)
 {
     height_ = height * std::fabs(panel_->User_To_Twips().m22());
-    panel_->Ball_Changed();
+    panel_->Item_Changed();
 }
 
 void Shape::Set_BackColor(quint32 colour)
 {
     back_colour_ = colour;
-    panel_->Ball_Changed();
+    panel_->Item_Changed();
 }
 
 void Shape::Set_Visible(bool visible)
 {
     visible_ = visible;
-    panel_->Ball_Changed();
+    panel_->Item_Changed();
 }
 
 Line::Line(const QString &name, double x1, double y1, double x2, double y2, PictureBox *panel)
@@ -198,51 +197,6 @@ void PictureBox::Item_Changed()
     }
 }
 
-Frame_Clock *PictureBox::Clock()
-{
-    if (!clock_looked_up_) {
-        clock_looked_up_ = true;
-        clock_ = Frame_Clock::Of(*this);
-        if (clock_)
-            connect(clock_, &Frame_Clock::Frame_Starts, this, &PictureBox::Frame_Starts);
-    }
-    return clock_;
-}
-
-void PictureBox::Ball_Changed()
-{
-    if (!Clock()) {
-        Item_Changed();
-        return;
-    }
-    balls_changed_ = true;
-    // The window is sent its next frame only for something to paint; the balls' own parts are
-    // added when the frame starts, after the last change before it.
-    if (!frame_asked_) {
-        frame_asked_ = true;
-        update(0, 0, 1, 1);
-    }
-}
-
-void PictureBox::Frame_Starts()
-{
-    if (!balls_changed_)
-        return;
-    balls_changed_ = false;
-    const double zoom = Zoom_Of(this);
-    const int border = Twips::To_Pixels(Border, zoom);
-    painted_balls_.resize(shapes_.size());
-    QRegion parts;
-    for (std::size_t k = 0; k < shapes_.size(); ++k) {
-        const QRect now = Ball_Rect(*shapes_[k], zoom);
-        const QRect both = painted_balls_[k].united(now.translated(border, border));
-        if (!both.isEmpty())
-            parts += both;
-        painted_balls_[k] = QRect();
-    }
-    update(parts);
-}
-
 namespace {
 
 // The component rows of panel 2 name desktop colours that do not read as red and blue; they are
@@ -313,30 +267,9 @@ const QImage &PictureBox::Ball_Image(const Shape &shape, int diameter, double sc
     return found.value();
 }
 
-QRect PictureBox::Ball_Rect(const Shape &shape, double zoom) const
-{
-    if (!shape.Visible())
-        return {};
-    // Far-off items (parked balls, or sizes no scroll bar gives) are not drawn.
-    const double reach = 4 * (width_ + height_);
-    const QRectF box = shape.Box();
-    const QPointF centre = box.center();
-    if (!(std::fabs(centre.x()) < reach && std::fabs(centre.y()) < reach))
-        return {};
-    const double to_pixels = Twips::To_Pixels_F(1, zoom);
-    const int diameter = qRound(std::min(box.width(), box.height()) * to_pixels);
-    if (diameter <= 0)
-        return {};
-    const QPointF top_left = centre * to_pixels - QPointF(diameter, diameter) / 2.0;
-    return QRect(QPoint(qRound(top_left.x()), qRound(top_left.y())), QSize(diameter, diameter));
-}
-
 void PictureBox::Paint(QPainter &painter)
 {
     repaint_asked_ = false;
-    frame_asked_ = false;
-    if (!clock_)
-        clock_looked_up_ = false;
     const double zoom = Zoom_Of(this);
     const QRect outer(0, 0, Twips::To_Pixels(width_, zoom), Twips::To_Pixels(height_, zoom));
     const int border = Twips::To_Pixels(Border, zoom);
@@ -399,19 +332,24 @@ void PictureBox::Paint(QPainter &painter)
     }
     // Balls are drawn at the device's pixels, so a desktop that scales shows them sharp too.
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    painted_balls_.resize(shapes_.size());
-    for (std::size_t k = 0; k < shapes_.size(); ++k) {
-        const Shape &shape = *shapes_[k];
-        const QRect at = Ball_Rect(shape, zoom);
-        if (at.isEmpty())
+    for (const Shape *shape : shapes_) {
+        if (!shape->Visible())
             continue;
-        painted_balls_[k] |= at.translated(interior.topLeft());
-        const int diameter = at.width();
+        const QRectF box = shape->Box();
+        const QPointF centre = box.center();
+        if (!(std::fabs(centre.x()) < reach && std::fabs(centre.y()) < reach))
+            continue;
+        const int diameter = qRound(std::min(box.width(), box.height()) * to_pixels);
+        if (diameter <= 0)
+            continue;
+        const QPointF top_left = centre * to_pixels - QPointF(diameter, diameter) / 2.0;
+        const QPoint at(qRound(top_left.x()), qRound(top_left.y()));
         if (ratio == 1.0) {
-            painter.drawImage(at.topLeft(), Ball_Image(shape, diameter, zoom));
+            painter.drawImage(at, Ball_Image(*shape, diameter, zoom));
         } else {
             const int pixels = qRound(diameter * ratio);
-            painter.drawImage(at, Ball_Image(shape, pixels, zoom * ratio));
+            painter.drawImage(QRect(at, QSize(diameter, diameter)),
+                              Ball_Image(*shape, pixels, zoom * ratio));
         }
     }
     painter.restore();

@@ -4,12 +4,10 @@
 #include <QHash>
 #include <QImage>
 #include <QObject>
-#include <QPointer>
 #include <QTransform>
 #include <QWidget>
 #include <vector>
 
-class Frame_Clock;
 class PictureBox;
 
 // A circle of a ball row: a lightweight item of its panel, not a widget. Its place and size are
@@ -130,9 +128,6 @@ public:
     void Add_Item(Line *line) { lines_.push_back(line); }
     // An item changed: repaint once in this turn of the event loop, however many items change.
     void Item_Changed();
-    // A ball changed: at the window's next frame only where balls were and where they are now
-    // is painted again (all of the panel in a window without a frame clock).
-    void Ball_Changed();
 
     // One painting routine for the screen, screenshots and printing; the painter's origin is the
     // panel's top left corner, in pixels.
@@ -163,11 +158,6 @@ private:
                           look.scale_percent);
     }
     const QImage &Ball_Image(const Shape &shape, int diameter, double scale);
-    // Where a ball is drawn at a zoom, in pixels from the interior's top left corner; empty for a
-    // ball not drawn.
-    QRect Ball_Rect(const Shape &shape, double zoom) const;
-    Frame_Clock *Clock();
-    void Frame_Starts();
 
     double left_, top_, width_, height_;
     float scale_width_, scale_height_, scale_top_ = 0, scale_left_ = 0;
@@ -176,12 +166,6 @@ private:
     std::vector<Shape *> shapes_;
     std::vector<Line *> lines_;
     bool repaint_asked_ = false;
-    // Balls changed since the window's last frame; for each ball, the pixels it was painted on
-    // since then. Painting only these and the balls' new places keeps the picture exact: all else
-    // on the panel stays as it was, and a frame at a high zoom fills a fraction of the panel.
-    bool balls_changed_ = false, frame_asked_ = false, clock_looked_up_ = false;
-    std::vector<QRect> painted_balls_;
-    QPointer<Frame_Clock> clock_;
     // Balls change size only with the zoom, so each look is drawn once and then copied.
     QHash<Ball_Look, QImage> ball_images_;
 };
