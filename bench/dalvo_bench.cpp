@@ -467,7 +467,9 @@ int main(int argc, char *argv[])
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Headless, unless a platform is named (QT_QPA_PLATFORM=xcb to measure on an X server).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // The very first window pays for loading fonts, style and pictures, as a starting program does.
     First_Window_Ms = Time_To_First_Frame() * 1000;
