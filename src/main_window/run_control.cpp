@@ -69,7 +69,8 @@ void frm_dalvo::Time_Loop()
     lbl_time->Set_Caption(Simulation::Number_Text(Elapsed_Time()));
     if (elapsed_.On_Whole_Second() && clock_mode_ != 0) {
         Timer1->stop();
-        Frame_Clock::Show_Now(*this); // the last tick, not one refresh later
+        // The last tick is shown now, not one refresh later.
+        Frame_Clock::Show_Now(*this);
         Update_Go_Tip(); // a clock step can leave a paused run at a new time
     }
     if (Elapsed_Time() > end_time_) {
