@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/frm_dalvo.h"
 
+#include "controls/frame_clock.h"
 #include "controls/handler_guard.h"
 
 #include <QGuiApplication>
@@ -16,6 +17,8 @@ frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
     Connect_Keys();
     Name_Controls();
     Add_Zoom_Keys();
+    // Ticks come faster than a screen refreshes; the window paints once per refresh.
+    new Frame_Clock(*this);
     setWindowTitle(QStringLiteral("Dalvo: New file"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run control: the timer's tick, the go, clock and back buttons with their keys and cmd_Go's
 // tooltip, and the pace of the animation.
+#include "controls/frame_clock.h"
 #include "controls/handler_guard.h"
 #include "core/number_text.h"
 #include "main_window/dalvo_module.h"
@@ -44,6 +45,8 @@ void frm_dalvo::Time_Loop()
     lbl_time->Set_Caption(Simulation::Number_Text(Elapsed_Time()));
     if (elapsed_.On_Whole_Second() && clock_mode_ != 0) {
         Timer1->stop();
+        // The last tick is shown now, not one refresh later.
+        Frame_Clock::Show_Now(*this);
         Update_Go_Tip(); // a clock step can leave a paused run at a new time
     }
     if (Elapsed_Time() > end_time_) {
@@ -75,6 +78,7 @@ void frm_dalvo::cmd_Go_Click()
             cmd_Clock->setEnabled(true);
             cmd_Back->setEnabled(true);
             Timer1->stop();
+            Frame_Clock::Show_Now(*this);
         }
         Update_Go_Tip();
     });
@@ -102,6 +106,7 @@ void frm_dalvo::cmd_Back_Click()
         for (CheckBox *box : {chk_wave1, chk_wave2, chk_wave3, chk_wave4})
             box->setEnabled(true);
         Dalvo_module::Refresh_All(*this);
+        Frame_Clock::Show_Now(*this);
         Update_Go_Tip();
     });
 }
