@@ -4,8 +4,9 @@
 # so that running the program does not bring in the test, packaging and benchmark tools.
 # Usage: install-deps.sh TASK...   where TASK is one of
 #   run      build and run the program (also what scripts/screenshot.sh needs)
-#   test     the whole test suite: sanitizers, the clang fuzz build, the benchmarks' build, the PDF
-#            check of printing and the desktop and package checks (lintian included)
+#   test     the whole test suite: sanitizers, the clang fuzz build, the source format, the
+#            benchmarks' build, the PDF check of printing and the desktop and package checks
+#            (lintian included)
 #   package  build the Debian package with CPack
 #   bench    build and run the benchmarks
 set -euo pipefail
@@ -19,13 +20,14 @@ run=(
 )
 
 packages=()
-[ $# -gt 0 ] || { sed -n 's/^# \{0,1\}//; 5,10p' "$0" >&2; exit 2; }
+[ $# -gt 0 ] || { sed -n 's/^# \{0,1\}//; 5,11p' "$0" >&2; exit 2; }
 for task in "$@"; do
     case "$task" in
     run) packages+=("${run[@]}") ;;
     test)
         packages+=("${run[@]}"
             clang libclang-rt-14-dev         # the fuzz target, built with clang and libFuzzer
+            clang-format                     # the sources keep the tree's .clang-format
             libbenchmark-dev time            # the benchmarks build with the suite
             poppler-utils                    # pdftoppm reads the printed PDF back
             xvfb xauth                       # an X server, to run a test under X by hand
