@@ -66,8 +66,7 @@ private slots:
                  {"hsc_c1", "minimum", 1},
                  {"hsc_c1", "maximum", 20},
                  {"hsc_f(3)", "maximum", 20},
-                 {"hsc_A(0)", "maximum", 15},
-                 {"hsc_A(0)", "pageStep", 1}},
+                 {"hsc_A(0)", "maximum", 15}},
                 {{Frequency, 3, 1}, {Wavelength, 0, 10}, {Wavelength, 3, 10}, {Amplitude, 2, 5}});
         QCOMPARE(form.Shape1[0]->Box().height(), form.Shape1[0]->Box().width()); // circles
         QCOMPARE(form.findChild<QObject *>("Shape12(50)"), form.Shape12[50]);
