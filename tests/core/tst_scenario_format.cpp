@@ -72,6 +72,8 @@ private slots:
         QBuffer buffer(&file);
         QVERIFY(buffer.open(QIODevice::WriteOnly) && Write_Set_Up(&buffer, Odd_Set_Up));
         QTest::newRow("Greek text and odd captions") << file << true;
+        QTest::newRow("first line without quotes")
+            << QByteArray(file).replace("\"Dalvo.exe V 1.0\"", "Dalvo.exe V 1.0") << true;
         QTest::newRow("first line in other case")
             << QByteArray(file).replace("Dalvo", "dalvo") << false;
         QTest::newRow("last field cut") << file.chopped(3) << false;

@@ -91,9 +91,6 @@ private slots:
         const QStringList other =
             QString::fromLatin1(commas).remove('"').trimmed().split(',').mid(1);
         QTest::addRow("one line, commas") << "bytes" << commas << QStringList() << other;
-        QTest::addRow("magic without quotes")
-            << "bytes" << QByteArray(commas).replace("\"Dalvo.exe V 1.0\"", "Dalvo.exe V 1.0")
-            << QStringList() << other;
 
         // Loaded, the file's frequency "1" of wave 1 moves the scroll bar, whose handler rewrites
         // it.
@@ -152,7 +149,7 @@ private slots:
 
     // A frequency of 0, which the scroll bars never give, reaches the division: "File problem"
     // once, then the window runs on with that wave inert (a frequency of 0 moves no ball) and the
-    // other wave of its panel as loaded.
+    // other wave of its panel as loaded, and with the speed.
     void zero_from_file()
     {
         Working_Folder folder;
@@ -163,6 +160,9 @@ private slots:
         Window_Test::Ticks(form, 150);
         QCOMPARE(form.Module().Frequency[0], 0.0f);
         QCOMPARE(form.Module().Wavelength[1], 10.0f);
+        form.hsc_c1->Set_Value(20);
+        QCOMPARE(form.Module().Wavelength[0], 0.0f);
+        QCOMPARE(form.Module().Wavelength[1], 20.0f);
         Compare_Sorry_Boxes(watcher, {Scenario::File_Problem});
     }
 
