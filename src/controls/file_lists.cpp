@@ -184,8 +184,8 @@ void DirListBox::Fill()
     };
     for (qsizetype depth = 0; depth < chain.size(); ++depth)
         add(open, depth, depth == 0 ? chain[0] : QFileInfo(chain[depth]).fileName(), chain[depth]);
-    const QFileInfoList subfolders =
-        QDir(Path()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList subfolders = QDir(Path()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                                QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &folder : subfolders)
         add(closed, chain.size(), folder.fileName(), QDir::cleanPath(folder.absoluteFilePath()));
     folder_row_ = static_cast<int>(chain.size()) - 1;
@@ -288,7 +288,7 @@ void FileListBox::Fill()
     clear();
     const QStringList patterns = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QFileInfo &file : QDir(Path()).entryInfoList(patterns, QDir::Files | QDir::Hidden,
-                                                           QDir::Name | QDir::IgnoreCase))
+                                                            QDir::Name | QDir::IgnoreCase))
         addItem(file.fileName());
     filling_ = false;
 }

@@ -41,6 +41,7 @@ struct Field_Place
 
 // The 18 fields after the magic, in file order: the speeds, the four wave boxes, then amplitude,
 // frequency and component box of each wave.
+// clang-format off
 inline constexpr std::array<Field_Place, 18> Field_Order = {{
     {Field::Speed_1},      {Field::Speed_2},      {Field::Wave, 0},      {Field::Wave, 1},
     {Field::Wave, 2},      {Field::Wave, 3},      {Field::Amplitude, 0}, {Field::Frequency, 0},
@@ -48,6 +49,7 @@ inline constexpr std::array<Field_Place, 18> Field_Order = {{
     {Field::Amplitude, 2}, {Field::Frequency, 2}, {Field::Balls, 2},     {Field::Amplitude, 3},
     {Field::Frequency, 3}, {Field::Balls, 3},
 }};
+// clang-format on
 
 // Reads a scenario field by field, so that a caller can act on each field as it is read. A text
 // and an integer holding value are reused for every field of their type, as the file's first

@@ -36,7 +36,7 @@ CheckBox *frm_dalvo::chk_wave(int wave) const
 std::array<QWidget *, 10> frm_dalvo::Wave_Attr(int wave) const
 {
     const auto i = static_cast<std::size_t>(wave);
-    return {frm_WaveAttr.at(i), lbl_syxnot[i], lbl_f[i],  lbl_Hz[i], lbl_Platos[i],
+    return {frm_WaveAttr.at(i), lbl_syxnot[i], lbl_f[i], lbl_Hz[i], lbl_Platos[i],
             lbl_A[i],           lbl_ff[i],     hsc_f[i], lbl_AA[i], hsc_A[i]};
 }
 

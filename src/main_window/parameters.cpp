@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wave parameter set, derived from the value labels, and the scroll bars that write them.
-#include "main_window/dalvo_module.h"
-#include "main_window/frm_dalvo.h"
 #include "controls/handler_guard.h"
 #include "core/dalvo_error.h"
 #include "core/number_text.h"
+#include "main_window/dalvo_module.h"
+#include "main_window/frm_dalvo.h"
 
 using Simulation::Checked_Divide;
 using Simulation::Nearest_Integer;

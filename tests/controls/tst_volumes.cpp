@@ -38,12 +38,14 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("drive");
         QTest::addColumn<QString>("folder"); // the drive list's folder for /media/usb
+        // clang-format off
         QTest::newRow("inside a volume") << "/media/usb/a/b" << "/media/usb" << "/media/usb/a/b";
         QTest::newRow("a volume's root") << "/media/usb" << "/media/usb" << "/media/usb";
         QTest::newRow("the longer root") << "/media/usb/x/y" << "/media/usb/x" << "/media/usb";
         QTest::newRow("a name that only begins alike") << "/media/usbkey" << "/" << "/media/usb";
         QTest::newRow("on the root") << "/home/pupil" << "/" << "/media/usb";
         QTest::newRow("relative") << "media/usb" << "" << "/media/usb";
+        // clang-format on
     }
 
     // The drive is the longest root that holds the path as a folder; the folder a drive stands for

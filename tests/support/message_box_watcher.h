@@ -44,8 +44,12 @@ protected:
         if (!box || !box->isVisible() || box == answered_)
             return;
         answered_ = box; // answered once, even if it takes a moment to close
-        boxes_ << Box{box->windowTitle(), box->text(),           box->icon(),
-                      box->standardButtons(), box->font().pointSizeF(), box->width(),
+        boxes_ << Box{box->windowTitle(),
+                      box->text(),
+                      box->icon(),
+                      box->standardButtons(),
+                      box->font().pointSizeF(),
+                      box->width(),
                       box->palette().color(QPalette::Window)};
         QAbstractButton *answer =
             boxes_.size() <= answers_.size() ? box->button(answers_[boxes_.size() - 1]) : nullptr;
