@@ -22,7 +22,7 @@ qint64 Period_Ns(Pace pace)
 
 } // namespace
 
-Pace_Schedule::Pace_Schedule(Pace pace) : pace_(pace), period_ns_(Period_Ns(pace)) {}
+Pace_Schedule::Pace_Schedule(Pace pace) : period_ns_(Period_Ns(pace)) {}
 
 int Pace_Schedule::Interval_Ms() const
 {

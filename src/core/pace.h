@@ -28,7 +28,6 @@ public:
 
     explicit Pace_Schedule(Pace pace = Pace::Fastest);
 
-    Pace Kind() const { return pace_; }
     bool Paced() const { return period_ns_ > 0; }
     // The wall-clock time one tick stands for: 5, 40 or 160 ms.
     int Interval_Ms() const;
@@ -39,7 +38,6 @@ public:
     int Tick_Done(qint64 now_ns);
 
 private:
-    Pace pace_;
     qint64 period_ns_ = 0;
     qint64 anchor_ns_ = 0;
     qint64 ticks_ = 0;
