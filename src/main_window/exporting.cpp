@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main_window/exporting.h"
+
+#include "controls/placement.h"
+#include "main_window/frm_dalvo.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Exporting {
+
+std::optional<Format> Format_Of(const QString &path)
+{
+    static const std::pair<const char *, Format> formats[] = {
+        {"png", Format::Png}, {"svg", Format::Svg}, {"pdf", Format::Pdf},   {"csv", Format::Csv},
+        {"gif", Format::Gif}, {"mp4", Format::Mp4}, {"webm", Format::Webm},
+    };
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const auto &[name, format] : formats)
+        if (suffix == QLatin1String(name))
+            return format;
+    return std::nullopt;
+}
+
+QString Export_To_File(frm_dalvo &window, const QString &path, const Options &options,
+                       const Progress &)
+{
+    const std::optional<Format> format = Format_Of(path);
+    if (format != Format::Png)
+        return QStringLiteral("Unknown file type: %1").arg(QFileInfo(path).fileName());
+    const QImage picture = Render_At_Zoom(window, options.Zoom / 100.0);
+    // Written beside the old file and renamed over it only when whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        return QStringLiteral("Could not write %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+} // namespace Exporting
