@@ -10,8 +10,29 @@
 
 namespace Message_Boxes {
 
+namespace {
+
+Boxes_Elsewhere *boxes_elsewhere = nullptr;
+
+} // namespace
+
+Boxes_Elsewhere::Boxes_Elsewhere(Teller teller)
+    : teller_(std::move(teller)), outer_(boxes_elsewhere)
+{
+    boxes_elsewhere = this;
+}
+
+Boxes_Elsewhere::~Boxes_Elsewhere()
+{
+    boxes_elsewhere = outer_;
+}
+
 int Message_Box(QWidget *parent, const QString &text, const QString &title, int style)
 {
+    if (boxes_elsewhere) {
+        boxes_elsewhere->teller_(title, text);
+        return Ok_Answer;
+    }
     QMessageBox box(parent);
     // The look of the window it speaks for, whatever the desktop's theme.
     box.setPalette(Classic_Palette());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -21,5 +22,23 @@ inline constexpr int Other_Answer = 2;
 
 // Shows the box and returns the button pressed.
 int Message_Box(QWidget *parent, const QString &text, const QString &title, int style);
+
+// Where the boxes go while the program runs without a screen to show them on (an export from the
+// command line): while one of these lives, each box's title and text go to its function instead,
+// and the box counts as answered with OK. They nest; the newest one takes the boxes.
+class Boxes_Elsewhere
+{
+public:
+    using Teller = std::function<void(const QString &title, const QString &text)>;
+    explicit Boxes_Elsewhere(Teller teller);
+    ~Boxes_Elsewhere();
+    Boxes_Elsewhere(const Boxes_Elsewhere &) = delete;
+    Boxes_Elsewhere &operator=(const Boxes_Elsewhere &) = delete;
+
+private:
+    friend int Message_Box(QWidget *, const QString &, const QString &, int);
+    Teller teller_;
+    Boxes_Elsewhere *outer_;
+};
 
 } // namespace Message_Boxes

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 
 using Handler_Guard::Run_Handler;
@@ -97,6 +98,25 @@ void frm_Dalvo_Files::Connect_Handlers()
         if (!unloaded_)
             txt_FName_LostFocus();
     });
+}
+
+void frm_Dalvo_Files::Pick_File(const QString &path)
+{
+    const QFileInfo file(QDir::current().absoluteFilePath(path));
+    try {
+        // The lists follow, as when the user picks the folder; the folder becomes the current one.
+        dir_list->Set_Path(file.absolutePath());
+    } catch (...) {
+        txt_FName->Set_Text(file.absoluteFilePath());
+        return;
+    }
+    for (int index = 0; index < fil_list->ListCount(); ++index) {
+        if (fil_list->List(index) == file.fileName()) {
+            fil_list->Set_ListIndex(index);
+            return;
+        }
+    }
+    txt_FName->Set_Text(file.fileName());
 }
 
 void frm_Dalvo_Files::Show_Modeless()

@@ -52,6 +52,10 @@ public:
     DirListBox *dir_list;
     QPushButton *cmd_OK, *cmd_Cancel;
 
+    // Goes to a file's folder and picks the file in the list, as a user does before confirming;
+    // a file the list does not show (there is none of that name, or its folder cannot be listed)
+    // is typed into the name box instead, so that confirming reports it.
+    void Pick_File(const QString &path);
     // Shows the chooser modeless and brings it to the front.
     void Show_Modeless();
     // Closes the chooser for good; its controls' state goes with it.

@@ -49,6 +49,11 @@ public:
     // (run_control.cpp).
     Simulation::Run_Observation Run_Observed() const;
 
+    // Opens a scenario file as if the user had picked it in the chooser and confirmed, with the
+    // chooser's messages, and the caption naming the file (the command line, the file manager;
+    // scenario_file.cpp). The process's current folder becomes the file's, as with the chooser.
+    void Open_File(const QString &path);
+
     // Renders the client area as shown into an image (screenshots).
     QImage Render_Client_Area();
 

@@ -14,14 +14,32 @@
 using Handler_Guard::Run_Handler;
 using namespace Scenario;
 
+namespace {
+
+// The chooser as cmd_Open sets it up for opening.
+frm_Dalvo_Files &Chooser_For_Opening(frm_dalvo &form)
+{
+    frm_Dalvo_Files &files = Dalvo_Files(form);
+    files.setWindowTitle(frm_Dalvo_Files::Opening_Title);
+    files.cmd_OK->setText(QStringLiteral("Open"));
+    files.txt_FName->Set_Text(QStringLiteral("*.dlv"));
+    return files;
+}
+
+} // namespace
+
 void frm_dalvo::cmd_Open_Click()
 {
-    Run_Handler([this] {
-        frm_Dalvo_Files &files = Dalvo_Files(*this);
-        files.setWindowTitle(frm_Dalvo_Files::Opening_Title);
-        files.cmd_OK->setText(QStringLiteral("Open"));
-        files.txt_FName->Set_Text(QStringLiteral("*.dlv"));
-        files.Show_Modeless();
+    Run_Handler([this] { Chooser_For_Opening(*this).Show_Modeless(); });
+}
+
+// The user's own way, without showing the chooser: the same steps, traps, messages and caption.
+void frm_dalvo::Open_File(const QString &path)
+{
+    Run_Handler([&] {
+        frm_Dalvo_Files &files = Chooser_For_Opening(*this);
+        files.Pick_File(path);
+        files.cmd_OK_Click();
     });
 }
 

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line/launch.h"
+#include "controls/colours.h"
+#include "controls/placement.h"
+#include "support/scenario_test_support.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace Scenario_Test;
+
+namespace {
+
+// A scenario unlike the start-up one: panel 1's speed 7 (the caption the speed's scroll bar then
+// writes: " 7"), both its waves ticked.
+const QByteArray Lesson = Start_Up_With({{2, QStringLiteral("\"7\"")}, {5, QStringLiteral("1")}});
+
+struct Finished
+{
+    int exit_code = -1;
+    QString out, err;
+};
+
+// The real program, started with no display of any kind in its environment.
+Finished Run_Program(const QStringList &arguments, const QString &folder)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(DALVO_PROGRAM), arguments);
+    if (!process.waitForFinished(120000)) {
+        // A message box waiting for a click that never comes, or no start at all.
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+bool Yellow(const Shape *ball)
+{
+    return ball->BackColor() == Colours::Yellow;
+}
+
+QImage Picture_Of(QImage image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+// The program started from its arguments: the window with a scenario opened the chooser's way,
+// and an export written without a display, or refused with nothing written.
+class tst_launch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void start_window_data()
+    {
+        QTest::addColumn<QString>("file");  // written in the working folder
+        QTest::addColumn<QString>("given"); // on the command line; "@" is the working folder
+        QTest::addRow("a full path") << "lesson.dlv"
+                                     << "@/lesson.dlv";
+        QTest::addRow("a name in the current folder") << "lesson.dlv"
+                                                      << "lesson.dlv";
+        QTest::addRow("a folder below") << "unit 3/lesson.dlv"
+                                        << "unit 3/lesson.dlv";
+        QTest::addRow("a path through a parent") << "lesson.dlv"
+                                                 << "unit 3/../lesson.dlv";
+        QTest::addRow("the extension in capitals") << "LESSON.DLV"
+                                                   << "LESSON.DLV";
+    }
+
+    // Loaded as after picking it in the chooser: the set-up, the caption with the listed name,
+    // the chooser gone, no box; the window shown at the zoom asked for, with its marks.
+    void start_window()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, given);
+        Working_Folder folder;
+        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
+        QVERIFY(folder.Write(file, Lesson));
+        given.replace(QLatin1Char('@'), QDir::currentPath());
+
+        Message_Box_Watcher watcher;
+        Command_Line::Request request;
+        request.Scenario = given;
+        request.Options.Zoom = 150;
+        request.Marks = {{1, 25}, {2, 0}};
+        const std::unique_ptr<frm_dalvo> form = Command_Line::Start_Window(request);
+
+        QVERIFY(watcher.Boxes().isEmpty());
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Dalvo: ") + QFileInfo(file).fileName());
+        QCOMPARE(form->lbl_c1->Caption(), QStringLiteral(" 7"));
+        QCOMPARE(form->chk_wave2->Value(), 1);
+        QCOMPARE(form->Module().File_Name, QFileInfo(folder.File(file)).absoluteFilePath());
+        QVERIFY(!Loaded_Dalvo_Files(*form));
+        // As with the chooser, the file's folder is the current one afterwards.
+        QCOMPARE(QDir::currentPath(), QFileInfo(folder.File(file)).absolutePath());
+        QCOMPARE(form->Zoom(), 150);
+        QVERIFY(Yellow(form->Shape1[25]));
+        QVERIFY(Yellow(form->Shape2[0]));
+        QVERIFY(!Yellow(form->Shape1[24]) && !Yellow(form->Shape1[26]) &&
+                !Yellow(form->Shape2[25]) && !Yellow(form->Shape1[0]));
+    }
+
+    void start_window_messages_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addRow("not a scenario") << "notes.dlv" << QStringList{Not_Dalvo};
+        QTest::addRow("no such file") << "missing.dlv" << QStringList{Opening, Opening, Not_Dalvo};
+        QTest::addRow("a folder") << "unit 3" << QStringList{Opening, Opening, Not_Dalvo};
+    }
+
+    // A scenario that cannot be read shows the chooser's boxes, in its order, over the window.
+    void start_window_messages()
+    {
+        QFETCH(QString, given);
+        QFETCH(QStringList, boxes);
+        Working_Folder folder;
+        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
+        QVERIFY(folder.Write(QStringLiteral("notes.dlv"), "Dalvo.exe V 1.1\r\n"));
+
+        Message_Box_Watcher watcher;
+        Command_Line::Request request;
+        request.Scenario = given;
+        const std::unique_ptr<frm_dalvo> form = Command_Line::Start_Window(request);
+        Compare_Sorry_Boxes(watcher, boxes);
+        QVERIFY(!Loaded_Dalvo_Files(*form));
+        if (boxes.back() == Not_Dalvo) {
+            QCOMPARE(form->windowTitle(), QStringLiteral("Dalvo: New file"));
+            QCOMPARE(form->lbl_c1->Caption(), QStringLiteral("10"));
+        }
+    }
+
+    void answers_without_display_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("output");
+        QTest::addRow("--help") << "--help"
+                                << "Usage: dalvo [options] [FILE.dlv]\n";
+        QTest::addRow("-h") << "-h"
+                            << "Usage: dalvo [options] [FILE.dlv]\n";
+        QTest::addRow("--version") << "--version"
+                                   << "Dalvo " DALVO_VERSION "\n";
+    }
+
+    void answers_without_display()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, output);
+        QTemporaryDir folder;
+        const Finished run = Run_Program({option}, folder.path());
+        QCOMPARE(run.exit_code, 0);
+        QVERIFY2(run.out.startsWith(output), qPrintable(run.out));
+        if (option != QLatin1String("--version"))
+            QVERIFY(run.out.contains(QLatin1String("--export <OUT>")));
+        QCOMPARE(run.err, QString());
+    }
+
+    // The PNG the program writes without a display is the window's picture at that zoom, with the
+    // scenario loaded and the balls marked.
+    void export_png()
+    {
+        Working_Folder folder;
+        QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
+        const Finished run = Run_Program(
+            {QStringLiteral("--export"), QStringLiteral("out.png"), QStringLiteral("--zoom"),
+             QStringLiteral("150"), QStringLiteral("--mark"), QStringLiteral("1:25"),
+             QStringLiteral("--mark"), QStringLiteral("2:0"), QStringLiteral("lesson.dlv")},
+            QDir::currentPath());
+        QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+        QVERIFY2(!run.err.contains(QLatin1String("dalvo:")), qPrintable(run.err));
+        QCOMPARE(folder.Entries(),
+                 (QStringList{QStringLiteral("lesson.dlv"), QStringLiteral("out.png")}));
+        const QImage written(folder.File(QStringLiteral("out.png")));
+        QCOMPARE(written.size(), QSize(1524, 1104));
+
+        // The same set-up by hand in this process: the chooser, then two clicks' marking.
+        frm_dalvo form;
+        Confirm_Typed(form, true, QStringLiteral("lesson.dlv"));
+        QCOMPARE(form.lbl_c1->Caption(), QStringLiteral(" 7"));
+        const QImage unmarked = Picture_Of(Render_At_Zoom(form, 1.5));
+        form.Change_Ball_colour(25, 1);
+        form.Change_Ball_colour(0, 2);
+        QVERIFY(Picture_Of(written) == Picture_Of(Render_At_Zoom(form, 1.5)));
+        QVERIFY(Picture_Of(written) != unmarked);
+    }
+
+    void export_refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exit_code");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, const char *arguments, int exit_code,
+                            const char *message) {
+            QTest::addRow("%s", name) << QString::fromUtf8(arguments).split(QLatin1Char('|'))
+                                      << exit_code << QString::fromUtf8(message);
+        };
+        row("unknown extension", "--export|out.bmp|lesson.dlv", 2,
+            "dalvo: --export 'out.bmp': unknown file type");
+        row("bad zoom", "--export|out.png|--zoom|20|lesson.dlv", 2, "dalvo: --zoom '20'");
+        row("mark out of range", "--export|out.png|--mark|1:51|lesson.dlv", 2,
+            "dalvo: --mark '1:51'");
+        row("no such scenario", "--export|out.png|missing.dlv", 1,
+            "dalvo: missing.dlv: no such scenario file");
+        row("a folder for a scenario", "--export|out.png|unit 3", 1,
+            "dalvo: unit 3: no such scenario file");
+        row("not a scenario", "--export|out.png|notes.dlv", 1,
+            "dalvo: notes.dlv: This is not a dalvo.exe file");
+        row("a scenario that ends early", "--export|out.png|short.dlv", 1,
+            "dalvo: short.dlv: Problem during the opening");
+        row("no such folder", "--export|nowhere/out.png|lesson.dlv", 1,
+            "the folder @/nowhere does not exist");
+        row("a folder for OUT", "--export|unit 3.png|lesson.dlv", 1, "@/unit 3.png is a folder");
+        row("a folder that cannot be written", "--export|/proc/dalvo-out.png|lesson.dlv", 1,
+            "/proc/dalvo-out.png");
+    }
+
+    // A bad request says so on standard error, ends with an error code and writes nothing: an
+    // existing OUT keeps its bytes, and no other file appears. No message box waits for a click.
+    void export_refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exit_code);
+        QFETCH(QString, message);
+        Working_Folder folder;
+        QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
+        QVERIFY(folder.Write(QStringLiteral("notes.dlv"), "Dalvo.exe V 1.1\r\n"));
+        QVERIFY(folder.Write(QStringLiteral("short.dlv"), Lesson.left(40)));
+        QVERIFY(folder.Write(QStringLiteral("out.png"), "the old picture"));
+        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
+        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3.png"))));
+        const QStringList before = folder.Entries();
+
+        const Finished run = Run_Program(arguments, QDir::currentPath());
+        QCOMPARE(run.exit_code, exit_code);
+        message.replace(QLatin1Char('@'), QDir::currentPath());
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(folder.Read(QStringLiteral("out.png")), QByteArray("the old picture"));
+        QCOMPARE(folder.Entries(), before);
+        QVERIFY(QDir(folder.File(QStringLiteral("unit 3"))).isEmpty());
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/dalvo-out.png")));
+    }
+};
+
+QTEST_MAIN(tst_launch)
+#include "tst_launch.moc"
