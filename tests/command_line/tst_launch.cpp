@@ -31,7 +31,7 @@ Finished Run_Program(const QStringList &arguments, const QString &folder)
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.start(QStringLiteral(DALVO_PROGRAM), arguments);
-    if (!process.waitForFinished(120000)) {
+    if (!process.waitForFinished(60000)) {
         // A message box waiting for a click that never comes, or no start at all.
         process.kill();
         process.waitForFinished();
