@@ -32,6 +32,7 @@ for task in "$@"; do
             poppler-utils                    # pdftoppm reads the printed PDF back
             xvfb xauth                       # an X server, to run a test under X by hand
             desktop-file-utils appstream     # the desktop entry and metainfo validators
+            shared-mime-info                 # update-mime-database builds the scenario type
             dpkg-dev file lintian)           # the package build and its checks
         ;;
     package) packages+=("${run[@]}" dpkg-dev file) ;;   # dpkg-shlibdeps for the Depends

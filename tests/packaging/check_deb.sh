@@ -130,6 +130,7 @@ for path in usr/bin/dalvo \
     usr/share/icons/hicolor/64x64/apps/dalvo.png \
     usr/share/icons/hicolor/128x128/apps/dalvo.png \
     usr/share/icons/hicolor/256x256/apps/dalvo.png \
+    usr/share/mime/packages/dalvo.xml \
     usr/share/man/man1/dalvo.1.gz \
     usr/share/doc/dalvo/copyright \
     usr/share/doc/dalvo/changelog.gz; do
@@ -153,6 +154,10 @@ validation="$(desktop-file-validate "$desktop" 2>&1)" && [ -z "$validation" ] ||
     fail "desktop-file-validate reported on the installed entry: $validation"
 exec_line="$(sed -n 's/^Exec=//p' "$desktop")"
 [ -x "$root/usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not a program in usr/bin"
+# The type the entry opens is the one the package's MIME file defines.
+mime_type="$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")"
+grep -q "<mime-type type=\"$mime_type\">" "$root/usr/share/mime/packages/dalvo.xml" 2>/dev/null ||
+    fail "MimeType=$mime_type is not defined in usr/share/mime/packages/dalvo.xml"
 icon="$(sed -n 's/^Icon=//p' "$desktop")"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon=$icon is not installed"
 

@@ -95,12 +95,15 @@ grep -q '^  <metadata_license>CC0-1.0</metadata_license>$' "$metainfo" ||
 grep -q '^  <project_license>GPL-3.0-or-later</project_license>$' "$metainfo" ||
     fail "the project licence is not GPL-3.0-or-later"
 
-# What the entry must carry beyond validity: the menu place and both languages.
+# What the entry must carry beyond validity: the menu place, the scenario files and both languages.
 value()
 {
     sed -n "s/^$1=//p" "$desktop" | head -n 1
 }
 [ "$(value Categories)" = "Education;Physics;" ] || fail "Categories is '$(value Categories)'"
+# A scenario file opened from the file manager: the entry takes one file and names its type.
+[ "$(value Exec)" = "dalvo %f" ] || fail "Exec is '$(value Exec)'"
+[ "$(value MimeType)" = "application/x-dalvo-scenario;" ] || fail "MimeType is '$(value MimeType)'"
 for key in Name Comment 'Name\[el\]' 'Comment\[el\]'; do
     [ -n "$(value "$key")" ] || fail "the desktop entry has no $key"
 done
