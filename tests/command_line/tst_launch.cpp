@@ -166,27 +166,37 @@ private slots:
         QCOMPARE(run.err, QString());
     }
 
+    void export_png_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addRow("beside OUT") << "lesson.dlv";
+        // Opening it makes its folder the current one; OUT is still named from where it started.
+        QTest::addRow("in a folder below") << "unit 3/lesson.dlv";
+    }
+
     // The PNG the program writes without a display is the window's picture at that zoom, with the
     // scenario loaded and the balls marked.
     void export_png()
     {
+        QFETCH(QString, scenario);
         Working_Folder folder;
-        QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
+        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
+        QVERIFY(folder.Write(scenario, Lesson));
         const Finished run = Run_Program(
             {QStringLiteral("--export"), QStringLiteral("out.png"), QStringLiteral("--zoom"),
              QStringLiteral("150"), QStringLiteral("--mark"), QStringLiteral("1:25"),
-             QStringLiteral("--mark"), QStringLiteral("2:0"), QStringLiteral("lesson.dlv")},
+             QStringLiteral("--mark"), QStringLiteral("2:0"), scenario},
             QDir::currentPath());
         QVERIFY2(run.exit_code == 0, qPrintable(run.err));
         QVERIFY2(!run.err.contains(QLatin1String("dalvo:")), qPrintable(run.err));
-        QCOMPARE(folder.Entries(),
-                 (QStringList{QStringLiteral("lesson.dlv"), QStringLiteral("out.png")}));
+        QCOMPARE(QDir(folder.File(QStringLiteral("unit 3"))).entryList(QDir::Files).size(),
+                 scenario.startsWith(QLatin1String("unit 3/")) ? 1 : 0);
         const QImage written(folder.File(QStringLiteral("out.png")));
         QCOMPARE(written.size(), QSize(1524, 1104));
 
         // The same set-up by hand in this process: the chooser, then two clicks' marking.
         frm_dalvo form;
-        Confirm_Typed(form, true, QStringLiteral("lesson.dlv"));
+        Confirm_Typed(form, true, scenario);
         QCOMPARE(form.lbl_c1->Caption(), QStringLiteral(" 7"));
         const QImage unmarked = Picture_Of(Render_At_Zoom(form, 1.5));
         form.Change_Ball_colour(25, 1);
