@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How fast the animation is: the maths of one tick, one tick through the window, one painted frame,
+// How fast the animation is: the maths of one tick, one tick through the window, one painted frame
+// (also with the y-t graph), recording a tick for the graph,
 // the pace the real 5 ms timer keeps with painting, the time to the first frame, and how well the
 // real-time pace holds to the wall clock. All with the
 // four waves ticked (two panels), mid-run (t = 10 s, every ball of the six rows moving).
@@ -218,6 +219,55 @@ void paint_frame(benchmark::State &state)
     state.SetLabel(std::to_string(form->width()) + "x" + std::to_string(form->height()));
 }
 
+// 3b. The same window with the y-t graph shown, four marked balls and their traces. From t = 10 s
+// each frame follows one tick, so the strip draws what that tick added over the traces kept from
+// before, as during a run; at 20 s it starts again from 10 s (untimed, as is that tick).
+void paint_frame_graph(benchmark::State &state)
+{
+    const auto form = Mid_Run_Window();
+    for (const auto &[ball, panel] : {std::pair(20, 1), {25, 1}, {10, 2}, {40, 2}})
+        form->Change_Ball_colour(ball, panel);
+    form->cmd_Graph_Click();
+    form->Set_Zoom(static_cast<int>(state.range(0)));
+    int left = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (left == 0) {
+            Go_Mid_Run(*form);
+            QImage whole = form->Render_Client_Area(); // the traces of the first 10 s drawn
+            benchmark::DoNotOptimize(whole.constBits());
+            left = Ticks_Before_End;
+        }
+        form->Timer1_Timer();
+        --left;
+        state.ResumeTiming();
+        QImage image = form->Render_Client_Area();
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(std::to_string(form->width()) + "x" + std::to_string(form->height()));
+}
+
+// 3c. The history's part of a tick: the 306 balls' places recorded for the graph.
+void tick_record(benchmark::State &state)
+{
+    Simulation::Tick_History history;
+    Simulation::Tick_History::Rows rows{};
+    int left = 0;
+    for (auto _ : state) {
+        if (left == 0) {
+            state.PauseTiming();
+            history.Clear();
+            left = 525;
+            state.ResumeTiming();
+        }
+        rows[0][0] = static_cast<float>(left);
+        history.Record(0.04f * static_cast<float>(left), rows, All_Ticked);
+        benchmark::DoNotOptimize(history);
+        --left;
+    }
+}
+
 // 4. The floor: as many double sines and single stores as the tick, and nothing else. The
 // angles are the ones the tick takes, advancing by one tick's step from 10 s on.
 void floor_sines(benchmark::State &state)
@@ -418,6 +468,8 @@ void pace_real_time(benchmark::State &state)
 BENCHMARK(tick_maths)->Unit(benchmark::kMicrosecond);
 BENCHMARK(tick_window)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paint_frame)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(paint_frame_graph)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(tick_record)->Unit(benchmark::kMicrosecond);
 BENCHMARK(floor_sines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(sustained_rate)
     ->Arg(100)

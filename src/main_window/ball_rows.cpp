@@ -62,6 +62,8 @@ void Refresh_All(frm_dalvo &form)
     Set_Controls(form);
     Place_Balls(form);
     Place_Labels(form);
+    // The graph's scale, numbers and waves follow the layout and the wave boxes.
+    form.Show_Set_Up_In_Graph();
 }
 
 } // namespace Dalvo_module

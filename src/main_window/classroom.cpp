@@ -33,6 +33,7 @@ void frm_dalvo::Name_Controls()
     }
     Name(cmd_Clock, QStringLiteral("Ως το επόμενο δευτερόλεπτο"), QStringLiteral("F6"));
     Name(cmd_Back, QStringLiteral("Επαναφορά στο t = 0"), QStringLiteral("F7"));
+    Name(cmd_Graph, QStringLiteral("Γράφημα y–t"), QStringLiteral("F8"));
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<std::size_t>(i);
         Name(chk_wave(i), For_Wave(QStringLiteral("Κύμα %1, %2 μέσο"), i));

@@ -65,6 +65,7 @@ void frm_dalvo::Connect_Handlers()
     connect(cmd_Info, &QToolButton::clicked, this, &frm_dalvo::cmd_Info_Click);
     connect(cmd_Exit, &QToolButton::clicked, this, &frm_dalvo::cmd_Exit_Click);
     connect(cbo_Pace, &QComboBox::currentIndexChanged, this, &frm_dalvo::cbo_Pace_Click);
+    connect(cmd_Graph, &QToolButton::clicked, this, &frm_dalvo::cmd_Graph_Click);
 }
 
 void frm_dalvo::Form_Load()

@@ -6,9 +6,11 @@
 #include "controls/printing.h"
 #include "core/pace.h"
 #include "core/run_state.h"
+#include "core/tick_history.h"
 #include "core/wave_maths.h"
 #include "file_chooser/frm_dalvo_files.h"
 #include "main_window/dalvo_module.h"
+#include "main_window/graph_strip.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -30,6 +32,8 @@ class frm_dalvo : public QWidget, public Chooser_Owner
 
 public:
     static constexpr int Balls = Simulation::Ball_Count;
+    // The client area as laid out, and the graph strip that grows it downward while shown.
+    static constexpr double Client_Width = 15240, Client_Height = 11040, Graph_Height = 3600;
     template <class T, std::size_t N> using Array = std::array<T *, N>;
 
     explicit frm_dalvo(QWidget *parent = nullptr);
@@ -53,6 +57,14 @@ public:
     // chooser's messages, and the caption naming the file (the command line, the file manager;
     // scenario_file.cpp). The process's current folder becomes the file's, as with the chooser.
     void Open_File(const QString &path);
+    // The y-t graph (graph.cpp). Every tick since t = 0 as the balls took it; the marked balls
+    // (panel 1 or 2, ball 0..50) in the order they were marked; and the points of a marked ball's
+    // resultant trace, one per tick: (the time the tick placed the balls for, the ball's Top
+    // after it). An unmarked ball has no trace.
+    const Simulation::Tick_History &History() const { return history_; }
+    QList<std::pair<int, int>> Marked_Balls() const { return marks_; }
+    Q_INVOKABLE QList<QPointF> Trace(int panel, int ball) const;
+    bool Graph_Shown() const;
 
     // Renders the client area as shown into an image (screenshots).
     QImage Render_Client_Area();
@@ -89,6 +101,13 @@ public:
     // The pace of the animation (index 0, the timer's own 5 ms, at every start) and its label.
     Label *lbl_Pace;
     QComboBox *cbo_Pace;
+    // The y-t graph: its button in the bottom bar, the strip under the panels, and in the strip
+    // the numbers of each wave (row i: wave i) and the speed of each panel.
+    CommandButton *cmd_Graph;
+    Graph_Strip *pic_Graph;
+    Array<Label, 3> lbl_Numbers_Heading;
+    Array<Label, 4> lbl_Wave_Name, lbl_Frequency, lbl_Period, lbl_Wavelength;
+    Array<Label, 2> lbl_Speed_Name, lbl_Speed;
 
     // The wave attribute frames and their nine controls, one of each per wave.
     Array<Frame, 4> frm_WaveAttr;
@@ -136,8 +155,14 @@ public slots:
     void cmd_Print_Click();
     void cmd_Info_Click();
     void cmd_Exit_Click();
+    // graph.cpp
+    void cmd_Graph_Click();
 
 public:
+    // The graph's numbers, the waves they are shown for and its scale follow the captions, the
+    // wave boxes and the panels' scale: called wherever those change (graph.cpp).
+    void Show_Set_Up_In_Graph();
+
     // The file chooser's side of the open and save flows (scenario_file.cpp).
     QWidget &Owner_Window() override { return *this; }
     QString &File_Name() override { return module_.File_Name; }
@@ -152,6 +177,9 @@ private:
     void Save_File(const frm_Dalvo_Files &files) override;
 
     void Build_Controls(); // frm_dalvo_inventory.cpp
+    void Build_Graph();    // graph.cpp
+    // Records the tick just computed into the history (graph.cpp).
+    void Record_Tick(float time, const std::array<bool, 4> &ticked);
     void Connect_Handlers();
     void Connect_Keys();  // the F5, F6 and F7 keys (run_control.cpp)
     void Name_Controls(); // tooltips and accessible names (classroom.cpp)
@@ -163,6 +191,8 @@ private:
     void Add_Zoom_Keys();
     void Show_At_Zoom(double zoom);
     void Step_Zoom(int steps);
+    // Presentation mode's layout: the client area as large as the screen holds, centred.
+    void Fill_Screen();
 
     Dalvo_module::Module_State module_;
     float clock_mode_ = 0;
@@ -176,4 +206,6 @@ private:
     double zoom_before_presenting_ = 1;
     QPoint place_before_presenting_;
     QShortcut *leave_presentation_ = nullptr;
+    Simulation::Tick_History history_;
+    QList<std::pair<int, int>> marks_;
 };

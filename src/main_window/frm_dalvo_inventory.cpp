@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr double Client_Width = 15240, Client_Height = 11040;
-
 QString Indexed(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -285,6 +283,7 @@ void frm_dalvo::Build_Controls()
     Place(cbo_Pace, 9705, 10485, 2340, 315);
     lbl_Pace->setBuddy(cbo_Pace);
 
+    Build_Graph();
     Use_Classic_Style(*this);
 
     Timer1 = new QTimer(this);

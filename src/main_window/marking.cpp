@@ -31,8 +31,15 @@ void frm_dalvo::Change_Ball_colour(double b, int p)
     if (!(b > -0.5 && b < Balls - 0.5))
         return;
     const auto ball = static_cast<std::size_t>(std::nearbyint(b));
-    const auto toggle = [](Shape *shape, quint32 unmarked) {
-        shape->Set_BackColor(shape->BackColor() == unmarked ? Colours::Yellow : unmarked);
+    // The marks are kept in the order they were made as well: the graph draws the first ones.
+    const auto toggle = [this, ball, p](Shape *shape, quint32 unmarked) {
+        const bool mark = shape->BackColor() == unmarked;
+        shape->Set_BackColor(mark ? Colours::Yellow : unmarked);
+        const std::pair<int, int> marked(p, static_cast<int>(ball));
+        marks_.removeOne(marked);
+        if (mark)
+            marks_.append(marked);
+        pic_Graph->Set_Marks(marks_);
     };
     if (p == 1)
         toggle(Shape1[ball], Colours::System + 6);

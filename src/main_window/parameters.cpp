@@ -25,6 +25,8 @@ float Reading(const Label *label)
 
 void Set_Wave_Values(frm_dalvo &form, int wave)
 {
+    // First: a caption that moves a scroll bar below comes back here with the new caption.
+    form.Show_Set_Up_In_Graph();
     Module_State &m = form.Module();
     m.Speed_1 = Reading(form.lbl_c1);
     m.Speed_2 = Reading(form.lbl_c2);
@@ -52,6 +54,7 @@ void Speed_Change(frm_dalvo &form, ScrollBar *bar, Label *label, float &speed, i
 {
     Module_State &m = form.Module();
     label->Set_Caption(Number_Text(bar->value()));
+    form.Show_Set_Up_In_Graph();
     speed = Reading(label);
     for (int i = first_wave; i < first_wave + 2; ++i) {
         // A frequency of 0 (only a scenario file gives one) leaves its wave without a

@@ -40,6 +40,7 @@ void frm_dalvo::Time_Loop()
         Shape1[a]->Set_Top(tick_.Resultant[a][0]);
         Shape2[a]->Set_Top(tick_.Resultant[a][1]);
     }
+    Record_Tick(elapsed_.Seconds(), ticked);
 
     elapsed_.Advance();
     lbl_time->Set_Caption(Simulation::Number_Text(Elapsed_Time()));
@@ -97,6 +98,8 @@ void frm_dalvo::cmd_Back_Click()
 {
     Run_Handler([this] {
         elapsed_.Reset();
+        history_.Clear();
+        pic_Graph->update();
         cmd_Go->setEnabled(true);
         cmd_Go->Set_Picture(Image2->Shown_Picture());
         cmd_Clock->setEnabled(true);
@@ -130,13 +133,16 @@ void frm_dalvo::Start_Timer1()
     Timer1->start(pace_.Interval_Ms());
 }
 
-// F5, F6 and F7 act as a click on cmd_Go, cmd_Clock and cmd_Back wherever the focus is in the
-// window, and only while the button itself could be clicked. Held down, a key acts once. The open
-// pace list is a window of its own that takes the keys: there a key closes the list, then acts.
+// F5, F6, F7 and F8 act as a click on cmd_Go, cmd_Clock, cmd_Back and cmd_Graph wherever the focus
+// is in the window, and only while the button itself could be clicked. Held down, a key acts once.
+// The open pace list is a window of its own that takes the keys: there a key closes the list, then
+// acts.
 void frm_dalvo::Connect_Keys()
 {
-    const std::pair<Qt::Key, CommandButton *> keys[] = {
-        {Qt::Key_F5, cmd_Go}, {Qt::Key_F6, cmd_Clock}, {Qt::Key_F7, cmd_Back}};
+    const std::pair<Qt::Key, CommandButton *> keys[] = {{Qt::Key_F5, cmd_Go},
+                                                        {Qt::Key_F6, cmd_Clock},
+                                                        {Qt::Key_F7, cmd_Back},
+                                                        {Qt::Key_F8, cmd_Graph}};
     QWidget *pace_list = cbo_Pace->view()->window();
     for (const auto &[key, button] : keys)
         for (QWidget *scope : {static_cast<QWidget *>(this), pace_list}) {

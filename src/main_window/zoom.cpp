@@ -90,6 +90,12 @@ void frm_dalvo::Set_Presenting(bool on)
     }
     zoom_before_presenting_ = Zoom_Of(this);
     place_before_presenting_ = pos();
+    Fill_Screen();
+    showFullScreen();
+}
+
+void frm_dalvo::Fill_Screen()
+{
     const QRect whole = screen() ? screen()->geometry() : geometry();
     const QSize client = Client_Size(*this, 1.0);
     double zoom =
@@ -107,5 +113,4 @@ void frm_dalvo::Set_Presenting(bool on)
     move(whole.topLeft());
     Zoom_Window(*this, zoom,
                 QPoint((whole.width() - shown.width()) / 2, (whole.height() - shown.height()) / 2));
-    showFullScreen();
 }

@@ -260,7 +260,7 @@ private slots:
             if (qobject_cast<CommandButton *>(w) || qobject_cast<CheckBox *>(w) ||
                 qobject_cast<ScrollBar *>(w))
                 controls << w;
-        QCOMPARE(controls.size(), 2 + 8 + 8 + 10);
+        QCOMPARE(controls.size(), 2 + 9 + 8 + 10);
         QMap<QString, QString> names; // name -> control
         for (QWidget *w : controls) {
             const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main_window/graph_strip.h"
+
+#include "controls/placement.h"
+#include "controls/twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+QRectF In_Pixels(const QRectF &twips, double zoom)
+{
+    return {Twips::To_Pixels_F(twips.x(), zoom), Twips::To_Pixels_F(twips.y(), zoom),
+            Twips::To_Pixels_F(twips.width(), zoom), Twips::To_Pixels_F(twips.height(), zoom)};
+}
+
+} // namespace
+
+Graph_Strip::Graph_Strip(const Simulation::Tick_History &history, QWidget *parent)
+    : QWidget(parent), history_(history)
+{
+    setObjectName(QStringLiteral("pic_Graph"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Graph_Strip::Set_Marks(const Graph::Marks &marks)
+{
+    const Graph::Marks drawn = marks.first(std::min<qsizetype>(Graph::Max_Traces, marks.size()));
+    if (drawn == marks_)
+        return;
+    marks_ = drawn;
+    update();
+}
+
+void Graph_Strip::Set_Scale(const Graph::Scale &scale)
+{
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    update();
+}
+
+QRectF Graph_Strip::Plot_Rect() const
+{
+    return In_Pixels(Plot_Twips, Zoom_Of(this));
+}
+
+Graph_Strip::Drawn_For Graph_Strip::Wanted() const
+{
+    return {size(), devicePixelRatioF(), Line_Width(this), font(), scale_,
+            marks_, history_.Clears()};
+}
+
+void Graph_Strip::Draw_Afresh(const Drawn_For &wanted)
+{
+    drawn_ = QPixmap(wanted.size * wanted.pixel_ratio);
+    drawn_.setDevicePixelRatio(wanted.pixel_ratio);
+    drawn_.fill(palette().color(QPalette::Window));
+    QPainter painter(&drawn_);
+    painter.setFont(wanted.font);
+    Graph::Draw_Axes(painter, Plot_Rect(), scale_);
+    Graph::Draw_Legend(painter, In_Pixels(Legend_Twips, Zoom_Of(this)), marks_, wanted.line_width);
+    drawn_for_ = wanted;
+    drawn_ticks_ = 0;
+}
+
+void Graph_Strip::paintEvent(QPaintEvent *)
+{
+    const Drawn_For wanted = Wanted();
+    if (drawn_.isNull() || !(wanted == drawn_for_))
+        Draw_Afresh(wanted);
+    const QRectF plot = Plot_Rect();
+    if (drawn_ticks_ < history_.Size()) {
+        QPainter on_picture(&drawn_);
+        Graph::Draw_Traces(on_picture, plot, scale_, history_, marks_, drawn_ticks_,
+                           history_.Size(), wanted.line_width);
+        drawn_ticks_ = history_.Size();
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, drawn_);
+    const double now = history_.Size() > 0 ? history_.Time(history_.Size() - 1) : 0;
+    Graph::Draw_Present(painter, plot, scale_, now, wanted.line_width);
+}

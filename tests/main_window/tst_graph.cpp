@@ -1,0 +1,626 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The y-t graph: the strip under the panels, the traces of the marked balls as the balls took
+// them, and each wave's period and wavelength.
+#include "controls/twips.h"
+#include "core/number_text.h"
+#include "main_window/frm_dalvo.h"
+#include "main_window/graph_strip.h"
+#include "support/message_box_watcher.h"
+#include "support/scenario_test_support.h"
+#include "support/window_test_support.h"
+
+#include <QAccessible>
+#include <QPrinter>
+#include <QProcess>
+#include <QtTest>
+#include <cmath>
+
+using Simulation::Tick_History;
+
+namespace {
+
+// A set-up as the scroll bars and wave boxes give it: per wave its box, its frequency in tenths of
+// a hertz and its amplitude; per panel its speed.
+struct Set_Up
+{
+    std::array<int, 4> boxes{1, 0, 1, 0};
+    std::array<int, 4> f_tenths{10, 10, 10, 10};
+    std::array<int, 4> amplitude{5, 5, 5, 5};
+    std::array<int, 2> speed{10, 10};
+};
+
+void Apply(frm_dalvo &form, const Set_Up &s)
+{
+    for (int wave = 0; wave < 4; ++wave) {
+        const auto i = static_cast<std::size_t>(wave);
+        form.chk_wave(wave)->Set_Value(s.boxes[i]);
+        form.hsc_f[i]->Set_Value(s.f_tenths[i]);
+        form.hsc_A[i]->Set_Value(s.amplitude[i]);
+    }
+    form.hsc_c1->Set_Value(s.speed[0]);
+    form.hsc_c2->Set_Value(s.speed[1]);
+}
+
+// The textbook wave, written out here: a ball at distance x from its wave's source swings as
+// y = A sin(2 · 3.14 · (f t − x / λ)) once the front (x = c t) has passed it, and is at rest
+// before. λ = c / f; the program's 3.14 stands for π.
+double Wave_Y(const Set_Up &s, int wave, int ball, double t)
+{
+    const auto i = static_cast<std::size_t>(wave);
+    if (!s.boxes[i])
+        return 0;
+    const double f = s.f_tenths[i] / 10.0, c = s.speed[i / 2];
+    const double x = wave % 2 == 0 ? ball : 50 - ball; // waves 1 and 3 start at the right end
+    const double phase = f * t - x / (c / f);
+    return phase > 0 ? s.amplitude[i] * std::sin(2 * 3.14 * phase) : 0;
+}
+
+double Resultant_Y(const Set_Up &s, int panel, int ball, double t)
+{
+    const int first = panel == 1 ? 0 : 2;
+    return Wave_Y(s, first, ball, t) + Wave_Y(s, first + 1, ball, t);
+}
+
+// Geometry of every control on the window but the strip.
+QMap<QString, QRect> Controls_Geometry(const frm_dalvo &form)
+{
+    QMap<QString, QRect> places;
+    for (const QWidget *w : form.findChildren<QWidget *>())
+        if (w != form.pic_Graph && !form.pic_Graph->isAncestorOf(w) && w->window() == &form)
+            places.insert(w->objectName() + QString::number(quintptr(w)), w->geometry());
+    return places;
+}
+
+// Green well above red and blue: the first trace's colour, also where a page blends it.
+bool Greenish(const QColor &seen)
+{
+    return seen.green() > seen.red() + 40 && seen.green() > seen.blue() + 40;
+}
+
+bool Near(const QColor &seen, const QColor &wanted, int tolerance = 40)
+{
+    return qAbs(seen.red() - wanted.red()) <= tolerance &&
+           qAbs(seen.green() - wanted.green()) <= tolerance &&
+           qAbs(seen.blue() - wanted.blue()) <= tolerance;
+}
+
+// How many pixels of the image's rectangle are near a colour.
+int Count_Near(const QImage &image, const QRect &rect, const QColor &colour)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += Near(image.pixelColor(x, y), colour) ? 1 : 0;
+    return count;
+}
+
+// The plot inside the strip at 100 %, from the strip's layout: time 0 .. 20 s across, and the
+// panels' displacement range up and down from its middle.
+QRect Plot_At_100()
+{
+    const QRectF twips = Graph_Strip::Plot_Twips;
+    return QRectF(twips.topLeft() / 15, twips.size() / 15).toRect();
+}
+
+QPoint Plot_Pixel(double t, double y, double half_range)
+{
+    const QRectF plot =
+        QRectF(Graph_Strip::Plot_Twips.topLeft() / 15, Graph_Strip::Plot_Twips.size() / 15);
+    return QPointF(plot.left() + plot.width() * t / 20,
+                   plot.top() + plot.height() / 2 * (1 - y / half_range))
+        .toPoint();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Set_Up)
+
+class tst_graph : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The button sits in the bottom bar, clear of every control, and says what it does.
+    void button()
+    {
+        frm_dalvo form;
+        QVERIFY(!form.Graph_Shown());
+        const QRect button = form.cmd_Graph->geometry();
+        QVERIFY(form.rect().contains(button));
+        QCOMPARE(button.size(), QSize(33, 33));
+        QCOMPARE(button.top(), form.cmd_Clock->geometry().top());
+        for (const QWidget *w : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(w == form.cmd_Graph || !button.intersects(w->geometry()),
+                     qPrintable(w->objectName()));
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(form.cmd_Graph);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Γράφημα y–t"));
+        QCOMPARE(form.cmd_Graph->toolTip(), QStringLiteral("Γράφημα y–t (F8)"));
+    }
+
+    void open_and_close_data()
+    {
+        QTest::addColumn<bool>("key");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("button") << false << false;
+        QTest::newRow("F8") << true << false;
+        QTest::newRow("button during a run") << false << true;
+        QTest::newRow("F8 during a run") << true << true;
+    }
+
+    // The client area grows downward by 3600 twips for the strip and shrinks back; no control
+    // moves, and a run goes on.
+    void open_and_close()
+    {
+        QFETCH(bool, key);
+        QFETCH(bool, running);
+        frm_dalvo form;
+        QVERIFY(Window_Test::Activate(form));
+        if (running)
+            form.cmd_Go_Click();
+        const QMap<QString, QRect> places = Controls_Geometry(form);
+        const auto toggle = [&] {
+            if (key)
+                QTest::keyClick(&form, Qt::Key_F8);
+            else
+                QTest::mouseClick(form.cmd_Graph, Qt::LeftButton);
+        };
+        toggle();
+        QVERIFY(form.Graph_Shown() && form.pic_Graph->isVisible());
+        QCOMPARE(form.size(), QSize(1016, 976));
+        QCOMPARE(form.pic_Graph->geometry(), QRect(0, 736, 1016, 240));
+        QCOMPARE(Controls_Geometry(form), places);
+        QCOMPARE(form.Timer1->isActive(), running);
+        toggle();
+        QVERIFY(!form.Graph_Shown());
+        QCOMPARE(form.size(), QSize(1016, 736));
+        QCOMPARE(Controls_Geometry(form), places);
+        QCOMPARE(form.Timer1->isActive(), running);
+    }
+
+    void traces_data()
+    {
+        QTest::addColumn<Set_Up>("set_up");
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<int>("ball");
+        // The largest displacement from t = 5 s on; not checked where negative.
+        QTest::addColumn<double>("swing");
+        Set_Up one;
+        one.boxes = {1, 0, 0, 0};
+        QTest::newRow("wave 0 alone, ball 0") << one << 1 << 0 << 5.0;
+        QTest::newRow("wave 0 alone, ball 33") << one << 1 << 33 << 5.0;
+        // λ = 20: from the two ends the waves meet in step at ball 25 and half a wavelength out
+        // of step at balls 20 and 30.
+        Set_Up standing;
+        standing.boxes = {1, 1, 0, 0};
+        standing.speed = {20, 10};
+        QTest::newRow("standing wave, antinode 25") << standing << 1 << 25 << 10.0;
+        QTest::newRow("standing wave, node 20") << standing << 1 << 20 << 0.0;
+        QTest::newRow("standing wave, node 30") << standing << 1 << 30 << 0.0;
+        Set_Up lower;
+        lower.boxes = {0, 0, 1, 1};
+        lower.f_tenths = {10, 10, 10, 20};
+        lower.amplitude = {5, 5, 3, 7};
+        QTest::newRow("panel 2, 1 and 2 Hz, ball 40") << lower << 2 << 40 << -1.0;
+        Set_Up slow;
+        slow.boxes = {1, 0, 0, 1};
+        slow.f_tenths = {10, 10, 10, 5};
+        slow.speed = {10, 4};
+        QTest::newRow("panel 2, wave 3 alone, ball 7") << slow << 2 << 7 << 5.0;
+    }
+
+    // One point per tick, at the time the tick placed the balls for, equal to the wave formula;
+    // its components are the two waves of the panel while they are ticked.
+    void traces()
+    {
+        QFETCH(Set_Up, set_up);
+        QFETCH(int, panel);
+        QFETCH(int, ball);
+        QFETCH(double, swing);
+        frm_dalvo form;
+        Apply(form, set_up);
+        form.Change_Ball_colour(ball, panel);
+        Window_Test::Ticks(form, 500);
+
+        const QList<QPointF> trace = form.Trace(panel, ball);
+        QCOMPARE(trace.size(), 500);
+        const Tick_History &history = form.History();
+        const int first = panel == 1 ? 0 : 2;
+        double largest = 0;
+        for (int k = 0; k < 500; ++k) {
+            const double t = 0.04 * k;
+            QVERIFY2(qAbs(trace[k].x() - t) < 1e-5, qPrintable(QString::number(k)));
+            QVERIFY2(qAbs(trace[k].y() - Resultant_Y(set_up, panel, ball, t)) < 2e-3,
+                     qPrintable(QStringLiteral("tick %1: %2").arg(k).arg(trace[k].y())));
+            for (int wave = first; wave < first + 2; ++wave) {
+                QCOMPARE(history.Ticked(k, wave), set_up.boxes[wave] != 0);
+                QVERIFY(qAbs(history.Top(k, Tick_History::Component_Row(wave), ball) -
+                             Wave_Y(set_up, wave, ball, t)) < 2e-3);
+            }
+            if (t >= 5)
+                largest = std::max(largest, qAbs(trace[k].y()));
+        }
+        // A node stays at rest once both waves are there (3.14 for π leaves a trace of a
+        // swing); an antinode swings with twice the amplitude.
+        if (swing >= 0)
+            QVERIFY2(qAbs(largest - swing) < 0.05, qPrintable(QString::number(largest)));
+    }
+
+    // A ball marked late shows its whole past; unmarking it takes its trace away.
+    void late_mark()
+    {
+        Set_Up s;
+        frm_dalvo form;
+        Window_Test::Ticks(form, 300);
+        QVERIFY(form.Trace(1, 10).isEmpty());
+        form.Change_Ball_colour(10, 1);
+        const QList<QPointF> trace = form.Trace(1, 10);
+        QCOMPARE(trace.size(), 300);
+        for (int k = 0; k < 300; ++k)
+            QVERIFY(qAbs(trace[k].y() - Resultant_Y(s, 1, 10, 0.04 * k)) < 2e-3);
+        QVERIFY(form.Trace(2, 10).isEmpty()); // the same column of the other panel
+        form.Change_Ball_colour(10, 1);
+        QVERIFY(form.Trace(1, 10).isEmpty());
+        QVERIFY(form.Marked_Balls().isEmpty());
+    }
+
+    // A speed changed mid-run changes the wavelength from the next tick: the trace follows the
+    // old wave up to the change and the new one after it.
+    void speed_change_mid_run()
+    {
+        Set_Up before;
+        before.boxes = {1, 0, 0, 0};
+        Set_Up after = before;
+        after.speed = {20, 10};
+        frm_dalvo form;
+        Apply(form, before);
+        form.Change_Ball_colour(30, 1);
+        form.cmd_Go_Click();
+        form.Timer1->stop(); // the test ticks
+        Window_Test::Ticks(form, 140);
+        form.hsc_c1->Set_Value(20);
+        Window_Test::Ticks(form, 160);
+        const QList<QPointF> trace = form.Trace(1, 30);
+        QCOMPARE(trace.size(), 300);
+        for (int k = 0; k < 300; ++k) {
+            const Set_Up &in_force = k < 140 ? before : after;
+            QVERIFY2(qAbs(trace[k].y() - Resultant_Y(in_force, 1, 30, 0.04 * k)) < 2e-3,
+                     qPrintable(QString::number(k)));
+        }
+        // The change shows: at t = 5.6 s the ball is on the other side of its rest line.
+        QVERIFY(qAbs(trace[140].y() - Resultant_Y(before, 1, 30, 5.6)) > 5);
+    }
+
+    // cmd_Back clears the history and the drawing; the marks stay, and the next tick is t = 0.
+    void back_clears()
+    {
+        frm_dalvo form;
+        Apply(form, Set_Up{});
+        form.Change_Ball_colour(25, 1);
+        form.cmd_Graph_Click();
+        Window_Test::Ticks(form, 400);
+        const QRect plot = Plot_At_100().translated(0, 736) - QMargins(2, 2, 2, 2);
+        QVERIFY(Count_Near(form.Render_Client_Area(), plot, Graph::Trace_Colour(0)) > 100);
+
+        form.cmd_Back_Click();
+        QCOMPARE(form.History().Size(), 0);
+        QVERIFY(form.Trace(1, 25).isEmpty());
+        QCOMPARE(form.Marked_Balls(), (QList<std::pair<int, int>>{{1, 25}}));
+        QCOMPARE(Count_Near(form.Render_Client_Area(), plot, Graph::Trace_Colour(0)), 0);
+        Window_Test::Ticks(form, 1);
+        QCOMPARE(form.Trace(1, 25), QList<QPointF>{QPointF(0, 0)});
+    }
+
+    void clock_step_data()
+    {
+        QTest::addColumn<int>("ticks_before");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("points");
+        QTest::newRow("from t = 0") << 0 << 1 << 25;
+        QTest::newRow("two steps") << 0 << 2 << 50;
+        QTest::newRow("from t = 3") << 75 << 1 << 100;
+    }
+
+    // A clock step adds its 25 ticks, the last one at the second's .96.
+    void clock_step()
+    {
+        QFETCH(int, ticks_before);
+        QFETCH(int, steps);
+        QFETCH(int, points);
+        frm_dalvo form;
+        form.Change_Ball_colour(5, 2);
+        Window_Test::Ticks(form, ticks_before);
+        for (int i = 0; i < steps; ++i) {
+            form.cmd_Clock_Click();
+            QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 20000);
+        }
+        const QList<QPointF> trace = form.Trace(2, 5);
+        QCOMPARE(trace.size(), points);
+        QVERIFY(qAbs(trace.last().x() - (points / 25 - 0.04)) < 1e-5);
+    }
+
+    // A run left alone to its end keeps its 525 ticks until cmd_Back.
+    void finished_run_keeps_history()
+    {
+        frm_dalvo form;
+        form.Change_Ball_colour(0, 1);
+        form.cmd_Go_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->isActive(), 60000);
+        QVERIFY(!form.cmd_Go->isEnabled());
+        QCOMPARE(form.History().Size(), 525);
+        QCOMPARE(form.Trace(1, 0).size(), 525);
+        QVERIFY(qAbs(form.Trace(1, 0).last().x() - 20.96) < 1e-4);
+        form.cmd_Back_Click();
+        QCOMPARE(form.History().Size(), 0);
+    }
+
+    // All marks are kept in the order they were made; the strip draws the first four, and a
+    // fifth once an earlier one is unmarked.
+    void marks_in_order()
+    {
+        frm_dalvo form;
+        const QList<std::pair<int, int>> marks = {{1, 1}, {1, 2}, {2, 3}, {1, 50}, {2, 0}};
+        for (const auto &[panel, ball] : marks)
+            form.Change_Ball_colour(ball, panel);
+        QCOMPARE(form.Marked_Balls(), marks);
+        QCOMPARE(form.pic_Graph->Drawn_Marks(), marks.first(4));
+        form.Change_Ball_colour(2, 1);
+        const QList<std::pair<int, int>> left = {{1, 1}, {2, 3}, {1, 50}, {2, 0}};
+        QCOMPARE(form.Marked_Balls(), left);
+        QCOMPARE(form.pic_Graph->Drawn_Marks(), left);
+        // Marked again, it comes last.
+        form.Change_Ball_colour(2, 1);
+        QCOMPARE(form.Marked_Balls().last(), std::pair(1, 2));
+        QCOMPARE(form.pic_Graph->Drawn_Marks(), left);
+    }
+
+    void drawing_data()
+    {
+        QTest::addColumn<Set_Up>("set_up");
+        QTest::addColumn<bool>("blue"); // wave 1 is ticked: its component is drawn
+        // The panels' range up and down: 35 with panel 1 alone, 12.5 with both.
+        QTest::addColumn<double>("half_range");
+        Set_Up standing;
+        standing.boxes = {1, 1, 0, 0};
+        standing.speed = {20, 10};
+        QTest::newRow("both waves of panel 1") << standing << true << 35.0;
+        Set_Up one = standing;
+        one.boxes = {1, 0, 0, 0};
+        QTest::newRow("wave 0 alone") << one << false << 35.0;
+        Set_Up two_panels = standing;
+        two_panels.boxes = {1, 1, 1, 0};
+        QTest::newRow("two panels") << two_panels << true << 12.5;
+    }
+
+    // The trace lies where the formula puts it on the panels' scale, in the first trace's colour;
+    // a component is drawn in its row's colour only while its wave is ticked.
+    void drawing()
+    {
+        QFETCH(Set_Up, set_up);
+        QFETCH(bool, blue);
+        QFETCH(double, half_range);
+        frm_dalvo form;
+        Apply(form, set_up);
+        // Off the middle, so that the two components differ.
+        form.Change_Ball_colour(22, 1);
+        form.cmd_Graph_Click();
+        Window_Test::Ticks(form, 500);
+        const QImage image = form.Render_Client_Area();
+        image.save(Window_Test::Output_Path(
+            QStringLiteral("tst_graph_%1.png").arg(QTest::currentDataTag()).replace(u' ', u'_')));
+        QCOMPARE(image.size(), QSize(1016, 976));
+        const QImage strip = image.copy(0, 736, 1016, 240);
+        for (int k = 150; k < 500; k += 37) {
+            const double t = 0.04 * k;
+            const QPoint at = Plot_Pixel(t, Resultant_Y(set_up, 1, 22, t), half_range);
+            QVERIFY2(Count_Near(strip, QRect(at - QPoint(2, 2), QSize(5, 5)),
+                                Graph::Trace_Colour(0)) > 0,
+                     qPrintable(QString::number(k)));
+        }
+        const QRect plot = Plot_At_100() - QMargins(2, 2, 2, 2);
+        // Wave 0 alone is its ball's resultant, which covers it.
+        QCOMPARE(Count_Near(strip, plot, Graph::Component_Colour(0)) > 20, blue);
+        QCOMPARE(Count_Near(strip, plot, Graph::Component_Colour(1)) > 20, blue);
+    }
+
+    // Drawn tick by tick while shown, the picture is the one drawn at once from the history.
+    void drawn_in_steps()
+    {
+        frm_dalvo stepped, at_once;
+        for (frm_dalvo *form : {&stepped, &at_once}) {
+            Apply(*form, Set_Up{});
+            form->Change_Ball_colour(12, 1);
+            form->Change_Ball_colour(40, 2);
+            form->cmd_Graph_Click();
+        }
+        for (int k = 0; k < 300; k += 20) {
+            Window_Test::Ticks(stepped, 20);
+            stepped.pic_Graph->grab();
+        }
+        Window_Test::Ticks(at_once, 300);
+        const QImage a = stepped.pic_Graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage b = at_once.pic_Graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(a.size(), b.size());
+        int differ = 0, traced = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                differ += Near(a.pixelColor(x, y), b.pixelColor(x, y), 60) ? 0 : 1;
+                traced += Near(b.pixelColor(x, y), Graph::Trace_Colour(1)) ? 1 : 0;
+            }
+        QVERIFY(traced > 100);
+        // Only where the steps' lines join.
+        QVERIFY2(differ < 60, qPrintable(QString::number(differ)));
+    }
+
+    void numbers_data()
+    {
+        QTest::addColumn<int>("wave");
+        QTest::addColumn<int>("f_tenths");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("wavelength");
+        QTest::newRow("wave 0, 1 Hz, c 10") << 0 << 10 << 10 << " 1"
+                                            << " 1"
+                                            << " 10";
+        QTest::newRow("wave 1, 2 Hz, c 5") << 1 << 20 << 5 << " 2"
+                                           << " .5"
+                                           << " 2.5";
+        QTest::newRow("wave 2, .3 Hz, c 10") << 2 << 3 << 10 << " .3"
+                                             << " 3.333333"
+                                             << " 33.33333";
+        QTest::newRow("wave 3, .5 Hz, c 20") << 3 << 5 << 20 << " .5"
+                                             << " 2"
+                                             << " 40";
+    }
+
+    // f, T = 1/f and λ = c/f of a wave and the speed of its panel follow the scroll bars, the
+    // speed after the frequency; a wave's numbers show while it is ticked.
+    void numbers()
+    {
+        QFETCH(int, wave);
+        QFETCH(int, f_tenths);
+        QFETCH(int, speed);
+        frm_dalvo form;
+        const auto i = static_cast<std::size_t>(wave);
+        form.hsc_f[i]->Set_Value(f_tenths);
+        (wave < 2 ? form.hsc_c1 : form.hsc_c2)->Set_Value(speed);
+        const auto named = [&](const char *name) {
+            return form.findChild<Label *>(QStringLiteral("%1(%2)").arg(name).arg(wave));
+        };
+        QTEST(named("lbl_Frequency")->Caption(), "frequency");
+        QTEST(named("lbl_Period")->Caption(), "period");
+        QTEST(named("lbl_Wavelength")->Caption(), "wavelength");
+        QCOMPARE(form.lbl_Speed[i / 2]->Caption(), Simulation::Number_Text(speed));
+        for (int ticked : {0, 1, 2, 0}) {
+            form.chk_wave(wave)->Set_Value(ticked);
+            QCOMPARE(form.lbl_Period[i]->isHidden(), ticked == 0);
+            QCOMPARE(form.lbl_Wavelength[i]->isHidden(), ticked == 0);
+        }
+    }
+
+    // A frequency of 0 from a file shows dashes; the speed of 0 a dash for the wavelength.
+    void numbers_from_a_file()
+    {
+        using namespace Scenario_Test;
+        Working_Folder folder;
+        // Line 3 is lbl_c2, line 9 lbl_ff(0), line 12 lbl_ff(1).
+        QVERIFY(folder.Write(QStringLiteral("zero.dlv"),
+                             Start_Up_With({{9, "\"0\""}, {12, "\".25\""}, {3, "\"0\""}})));
+        frm_dalvo form;
+        Message_Box_Watcher watcher;
+        Confirm_Typed(form, true, QStringLiteral("zero.dlv"));
+        QCOMPARE(form.lbl_Period[0]->Caption(), QStringLiteral("–"));
+        QCOMPARE(form.lbl_Wavelength[0]->Caption(), QStringLiteral("–"));
+        QCOMPARE(form.lbl_Period[1]->Caption(), QStringLiteral(" 4"));
+        QCOMPARE(form.lbl_Wavelength[1]->Caption(), QStringLiteral(" 40"));
+        QCOMPARE(form.lbl_Speed[1]->Caption(), QStringLiteral(" 0"));
+        QCOMPARE(form.lbl_Period[2]->Caption(), QStringLiteral(" 1"));
+        QCOMPARE(form.lbl_Wavelength[2]->Caption(), QStringLiteral("–"));
+    }
+
+    void zoom_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<bool>("zoom_first");
+        QTest::newRow("50 %, then shown") << 50 << true;
+        QTest::newRow("200 %, then shown") << 200 << true;
+        QTest::newRow("shown, then 300 %") << 300 << false;
+    }
+
+    // At any zoom the strip takes its twips under the panels, and the rest stays where it was.
+    void zoom()
+    {
+        QFETCH(int, percent);
+        QFETCH(bool, zoom_first);
+        frm_dalvo form;
+        if (zoom_first)
+            form.Set_Zoom(percent);
+        form.cmd_Graph_Click();
+        if (!zoom_first)
+            form.Set_Zoom(percent);
+        const double z = percent / 100.0;
+        QCOMPARE(form.size(), QSize(Twips::To_Pixels(15240, z), Twips::To_Pixels(14640, z)));
+        QCOMPARE(form.pic_Graph->geometry(), Twips::To_Pixels(0, 11040, 15240, 3600, z));
+        QCOMPARE(form.cmd_Go->geometry(), Twips::To_Pixels(7470, 10395, 495, 495, z));
+        QCOMPARE(form.lbl_Period[0]->geometry(),
+                 Twips::To_Pixels(13020, 840, 900, 240, z)); // inside the strip
+        QCOMPARE(Render_At_Zoom(form, 1.0).size(), QSize(1016, 976));
+    }
+
+    // Presentation mode fits the window with its strip to the screen, and fits it again when the
+    // strip opens or closes.
+    void presentation_mode()
+    {
+        frm_dalvo form;
+        QVERIFY(Window_Test::Activate(form));
+        const QRect screen = form.screen()->geometry();
+        form.cmd_Graph_Click();
+        QTest::keyClick(&form, Qt::Key_F11);
+        QVERIFY(form.Presenting());
+        for (bool shown : {true, false, true}) {
+            if (form.Graph_Shown() != shown)
+                QTest::keyClick(&form, Qt::Key_F8);
+            QVERIFY(form.Presenting());
+            const double zoom = Zoom_Of(&form);
+            const QSize client = Client_Size(form, zoom), larger = Client_Size(form, zoom + 0.01);
+            QCOMPARE(client.height(), Twips::To_Pixels(shown ? 14640 : 11040, zoom));
+            QVERIFY(QRect(QPoint(), screen.size()).contains(QRect(QPoint(), client)));
+            QVERIFY(larger.width() > screen.width() || larger.height() > screen.height());
+            const QPoint origin((screen.width() - client.width()) / 2,
+                                (screen.height() - client.height()) / 2);
+            QCOMPARE(form.Picture1->geometry(),
+                     Twips::To_Pixels(1755, 855, 11850, 4110, zoom).translated(origin));
+            if (shown)
+                QCOMPARE(form.pic_Graph->geometry(),
+                         Twips::To_Pixels(0, 11040, 15240, 3600, zoom).translated(origin));
+        }
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.Presenting());
+        QCOMPARE(form.size(), QSize(1016, 976));
+    }
+
+    // The printed page holds the window with its strip: the printed area has the client area's
+    // proportions with the strip.
+    void printing()
+    {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("window.pdf"));
+        frm_dalvo form;
+        form.show();
+        form.Change_Ball_colour(25, 1);
+        form.cmd_Graph_Click();
+        Window_Test::Ticks(form, 200);
+        form.Set_Printer_Factory([&] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFileName(pdf);
+            return printer;
+        });
+        {
+            const Message_Box_Watcher watcher({QMessageBox::Ok});
+            form.cmd_Print->click();
+            QCOMPARE(watcher.Boxes().size(), 1);
+        }
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {"-png", "-r", "100", "-singlefile", pdf, pdf}),
+                 0);
+        const QImage page = QImage(pdf + ".png").convertToFormat(QImage::Format_RGB32);
+        QRect printed; // where the page is not paper white
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 250)
+                    printed |= QRect(x, y, 1, 1);
+        const double proportion = double(printed.height()) / printed.width();
+        QVERIFY2(qAbs(proportion - 976.0 / 1016) < 0.02, qPrintable(QString::number(proportion)));
+        // The first trace's green is on the page, inside the strip.
+        const QRect strip(printed.left(), printed.top() + printed.height() * 736 / 976,
+                          printed.width(), printed.height() * 240 / 976);
+        int green = 0;
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                green += Greenish(page.pixelColor(x, y)) ? 1 : 0;
+        QVERIFY(green > 5);
+    }
+};
+
+QTEST_MAIN(tst_graph)
+#include "tst_graph.moc"
