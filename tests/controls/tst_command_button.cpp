@@ -4,7 +4,6 @@
 #include "controls/command_button.h"
 #include "controls/placement.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -22,59 +21,45 @@ class tst_command_button : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        svg_ = Control_Test::Write_Checkerboard(folder_);
-        QVERIFY(!svg_.isEmpty());
-    }
-
     void picture_at_a_zoom_data()
     {
         QTest::addColumn<double>("zoom");
-        QTest::addColumn<int>("pixels"); // the picture's side as shown, 16 at 100 %
-        QTest::newRow("100 %") << 1.0 << 16;
-        QTest::newRow("200 %") << 2.0 << 32;
-        QTest::newRow("150 %") << 1.5 << 24;
-        QTest::newRow("75 %") << 0.75 << 12;
+        QTest::addColumn<int>("pixels");        // the picture's side as shown, 16 at 100 %
+        QTest::addColumn<bool>("zoomed_first"); // the picture set while the window is zoomed
+        QTest::newRow("100 %") << 1.0 << 16 << false;
+        QTest::newRow("200 %") << 2.0 << 32 << false;
+        QTest::newRow("150 %") << 1.5 << 24 << false;
+        QTest::newRow("75 %") << 0.75 << 12 << false;
+        QTest::newRow("200 %, set while zoomed") << 2.0 << 32 << true;
     }
 
     // At a zoom the button shows its picture drawn afresh at the zoomed size, never stretched; the
-    // picture object it holds stays the same, and back at 100 % it shows that picture itself.
+    // picture object it holds stays the same, and back at 100 % it shows that picture itself. A
+    // picture set while zoomed is shown at the zoom at once; no picture, nothing.
     void picture_at_a_zoom()
     {
         QFETCH(double, zoom);
         QFETCH(int, pixels);
+        QFETCH(bool, zoomed_first);
         QWidget window;
         CommandButton button("cmd_Go", &window);
-        const Picture picture = Load_Picture(svg_, QSize(16, 16));
+        const Picture picture = Control_Test::Checkerboard(QSize(16, 16));
+        QVERIFY(picture);
+        if (zoomed_first)
+            Apply_Zoom(window, zoom);
         button.Set_Picture(picture);
-        QCOMPARE(button.iconSize(), QSize(16, 16));
+        QCOMPARE(button.iconSize(), QSize(16, 16) * (zoomed_first ? zoom : 1));
         Apply_Zoom(window, zoom);
         QCOMPARE(button.Shown_Picture(), picture);
         QCOMPARE(button.iconSize(), QSize(pixels, pixels));
         QCOMPARE(Shown(button),
-                 Control_Test::Comparable(*Load_Picture(svg_, QSize(pixels, pixels))));
+                 Control_Test::Comparable(*Control_Test::Checkerboard(QSize(pixels, pixels))));
         Apply_Zoom(window, 1.0);
         QCOMPARE(button.iconSize(), QSize(16, 16));
         QCOMPARE(Shown(button), Control_Test::Comparable(*picture));
-    }
-
-    // A picture set while the window is zoomed is shown at the zoom at once; no picture, nothing.
-    void set_while_zoomed()
-    {
-        QWidget window;
-        Apply_Zoom(window, 2.0);
-        CommandButton button("cmd_Open", &window);
-        button.Set_Picture(Load_Picture(svg_, QSize(20, 20)));
-        QCOMPARE(button.iconSize(), QSize(40, 40));
         button.Set_Picture(nullptr);
-        QVERIFY(button.icon().isNull());
-        QVERIFY(!button.Shown_Picture());
+        QVERIFY(button.icon().isNull() && !button.Shown_Picture());
     }
-
-private:
-    QTemporaryDir folder_;
-    QString svg_;
 };
 
 QTEST_MAIN(tst_command_button)

@@ -12,53 +12,36 @@ class tst_image : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        svg_ = Control_Test::Write_Checkerboard(folder_);
-        QVERIFY(!svg_.isEmpty());
-    }
-
     void shown_at_its_size_data()
     {
         QTest::addColumn<double>("zoom");
-        QTest::addColumn<int>("pixels"); // the side of a 480-twip image at the zoom
+        QTest::addColumn<int>("pixels"); // the picture's side as shown at the zoom; 0: no picture
         QTest::newRow("100 %") << 1.0 << 32;
         QTest::newRow("150 %") << 1.5 << 48;
         QTest::newRow("50 %") << 0.5 << 16;
+        QTest::newRow("no picture, 200 %") << 2.0 << 0;
     }
 
     // Laid out at a zoom, an image shows its picture drawn afresh at the size it stands at; the
-    // picture object it stores stays the same.
+    // picture object it stores stays the same. Without a picture it shows nothing at any zoom.
     void shown_at_its_size()
     {
         QFETCH(double, zoom);
         QFETCH(int, pixels);
         QWidget window;
-        const Picture picture = Load_Picture(svg_, QSize(16, 16));
+        const Picture picture = pixels ? Control_Test::Checkerboard(QSize(16, 16)) : nullptr;
+        QVERIFY(picture || !pixels);
         Image image("img_hand(0)", picture, &window);
-        QCOMPARE(Control_Test::Comparable(image.pixmap()), Control_Test::Comparable(*picture));
+        QCOMPARE(Control_Test::Comparable(image.pixmap()),
+                 Control_Test::Comparable(picture ? *picture : QPixmap()));
         Place(&image, 0, 0, 480, 480);
         Apply_Zoom(window, zoom);
-        QCOMPARE(image.size(), QSize(pixels, pixels));
         QCOMPARE(image.Shown_Picture(), picture);
         QCOMPARE(Control_Test::Comparable(image.pixmap()),
-                 Control_Test::Comparable(*Load_Picture(svg_, QSize(pixels, pixels))));
+                 Control_Test::Comparable(
+                     picture ? *Control_Test::Checkerboard(QSize(pixels, pixels)) : QPixmap()));
+        QCOMPARE(image.size(), QSize(32, 32) * zoom); // 480 twips
     }
-
-    // An image without a picture shows nothing at any zoom.
-    void no_picture()
-    {
-        QWidget window;
-        Image image("Image1", nullptr, &window);
-        Place(&image, 0, 0, 480, 480);
-        Apply_Zoom(window, 2.0);
-        QVERIFY(image.pixmap().isNull());
-        QVERIFY(!image.Shown_Picture());
-    }
-
-private:
-    QTemporaryDir folder_;
-    QString svg_;
 };
 
 QTEST_MAIN(tst_image)

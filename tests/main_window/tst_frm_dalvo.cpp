@@ -48,26 +48,20 @@ class tst_frm_dalvo : public QObject
     Q_OBJECT
 
 private slots:
+    // The captions, boxes and parameters at start-up are the start-up file, which a save writes
+    // byte for byte and the ticks move balls by; here the rest.
     void start_up()
     {
         frm_dalvo form;
         Compare(form,
                 {{"frm_dalvo", "windowTitle", "Dalvo: New file"},
-                 {"lbl_c2", "Caption", "10"},
-                 {"lbl_ff(3)", "Caption", "1"},
-                 {"lbl_AA(1)", "Caption", "5"},
                  {"Label1(0)", "Caption", "Ταχύτητα διάδοσης:"},
                  {"chk_wave4", "text", "Κύμα 2"},
-                 {"chk_wave1", "Value", 1},
-                 {"chk_wave2", "Value", 0},
-                 {"chk_wave3", "Value", 1},
-                 {"chk_wave4", "Value", 0},
-                 {"chk_balls(2)", "Value", 1},
                  {"hsc_c1", "minimum", 1},
                  {"hsc_c1", "maximum", 20},
                  {"hsc_f(3)", "maximum", 20},
                  {"hsc_A(0)", "maximum", 15}},
-                {{Frequency, 3, 1}, {Wavelength, 0, 10}, {Wavelength, 3, 10}, {Amplitude, 2, 5}});
+                {});
         QCOMPARE(form.Shape1[0]->Box().height(), form.Shape1[0]->Box().width()); // circles
         QCOMPARE(form.findChild<QObject *>("Shape12(50)"), form.Shape12[50]);
     }

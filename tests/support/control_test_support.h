@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/picture.h"
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -22,20 +24,23 @@ inline int Pixels_Of(QWidget &control, const QColor &colour)
     return count;
 }
 
-// Writes a checkerboard of four by four squares as an SVG file into `folder`, and gives its path
-// (empty on failure). Drawn afresh at any multiple of four pixels it has only its two colours,
-// while a stretched copy blends them at the squares' edges.
-inline QString Write_Checkerboard(const QTemporaryDir &folder)
+// A checkerboard of four by four squares, loaded from an SVG file as the kit loads pictures (none
+// when the file cannot be written). Drawn afresh at any multiple of four pixels it has only its
+// two colours, while a stretched copy blends them at the squares' edges.
+inline Picture Checkerboard(QSize pixels)
 {
     static constexpr char Checkerboard[] =
         R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 4 4" width="4" height="4">)"
         R"(<rect width="4" height="4" fill="#0000ff"/><path fill="#ffff00" d="M0 0h1v1H0z)"
         R"(M2 0h1v1H2zM1 1h1v1H1zM3 1h1v1H3zM0 2h1v1H0zM2 2h1v1H2zM1 3h1v1H1zM3 3h1v1H3z"/></svg>)";
+    static const QTemporaryDir folder; // removed when the test ends
     const QString path = folder.filePath(QStringLiteral("checkerboard.svg"));
     QFile file(path);
-    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(Checkerboard) <= 0)
-        return QString();
-    return path;
+    if (!file.exists() &&
+        (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(Checkerboard) <= 0))
+        return nullptr;
+    file.close();
+    return Load_Picture(path, pixels);
 }
 
 // A picture's pixels in one format, so that two pictures compare by their pixels alone.
