@@ -52,8 +52,8 @@ QString Prepare_Window(frm_dalvo &window, const Request &request)
 {
     for (const Mark &mark : request.Marks)
         window.Change_Ball_colour(mark.Ball, mark.Panel);
-    if (request.Graph)
-        return QStringLiteral("--graph: this build of Dalvo has no graph strip");
+    if (request.Graph && !window.Graph_Shown())
+        window.cmd_Graph_Click();
     return {};
 }
 

@@ -169,9 +169,11 @@ private slots:
     void export_png_data()
     {
         QTest::addColumn<QString>("scenario");
-        QTest::addRow("beside OUT") << "lesson.dlv";
+        QTest::addColumn<bool>("graph");
+        QTest::addRow("beside OUT") << "lesson.dlv" << false;
         // Opening it makes its folder the current one; OUT is still named from where it started.
-        QTest::addRow("in a folder below") << "unit 3/lesson.dlv";
+        QTest::addRow("in a folder below") << "unit 3/lesson.dlv" << false;
+        QTest::addRow("with the graph strip") << "lesson.dlv" << true;
     }
 
     // The PNG the program writes without a display is the window's picture at that zoom, with the
@@ -179,20 +181,24 @@ private slots:
     void export_png()
     {
         QFETCH(QString, scenario);
+        QFETCH(bool, graph);
         Working_Folder folder;
         QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
         QVERIFY(folder.Write(scenario, Lesson));
-        const Finished run = Run_Program(
-            {QStringLiteral("--export"), QStringLiteral("out.png"), QStringLiteral("--zoom"),
-             QStringLiteral("150"), QStringLiteral("--mark"), QStringLiteral("1:25"),
-             QStringLiteral("--mark"), QStringLiteral("2:0"), scenario},
-            QDir::currentPath());
+        QStringList arguments = {
+            QStringLiteral("--export"), QStringLiteral("out.png"), QStringLiteral("--zoom"),
+            QStringLiteral("150"),      QStringLiteral("--mark"),  QStringLiteral("1:25"),
+            QStringLiteral("--mark"),   QStringLiteral("2:0"),     scenario};
+        if (graph)
+            arguments << QStringLiteral("--graph");
+        const Finished run = Run_Program(arguments, QDir::currentPath());
         QVERIFY2(run.exit_code == 0, qPrintable(run.err));
         QVERIFY2(!run.err.contains(QLatin1String("dalvo:")), qPrintable(run.err));
         QCOMPARE(QDir(folder.File(QStringLiteral("unit 3"))).entryList(QDir::Files).size(),
                  scenario.startsWith(QLatin1String("unit 3/")) ? 1 : 0);
         const QImage written(folder.File(QStringLiteral("out.png")));
-        QCOMPARE(written.size(), QSize(1524, 1104));
+        // The strip adds 240 pixels at 100 %.
+        QCOMPARE(written.size(), QSize(1524, graph ? 1104 + 360 : 1104));
 
         // The same set-up by hand in this process: the chooser, then two clicks' marking.
         frm_dalvo form;
@@ -201,6 +207,8 @@ private slots:
         const QImage unmarked = Picture_Of(Render_At_Zoom(form, 1.5));
         form.Change_Ball_colour(25, 1);
         form.Change_Ball_colour(0, 2);
+        if (graph)
+            form.cmd_Graph_Click();
         QVERIFY(Picture_Of(written) == Picture_Of(Render_At_Zoom(form, 1.5)));
         QVERIFY(Picture_Of(written) != unmarked);
     }
