@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "languages/languages.h"
 #include "main_window/frm_dalvo.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     // item and icon.
     QApplication::setDesktopFileName(QStringLiteral("local.dalvo.Dalvo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dalvo.svg")));
+    // Before the window is made, so that it is built in the language it shows.
+    Languages::Install(app, Languages::Requested_In(QApplication::arguments()));
     frm_dalvo window;
     window.show();
     return QApplication::exec();

@@ -19,7 +19,7 @@ void frm_dalvo::cmd_Open_Click()
     Run_Handler([this] {
         frm_Dalvo_Files &files = Dalvo_Files(*this);
         files.setWindowTitle(frm_Dalvo_Files::Opening_Title);
-        files.cmd_OK->setText(QStringLiteral("Open"));
+        files.Retranslate_Ui();
         files.txt_FName->Set_Text(QStringLiteral("*.dlv"));
         files.Show_Modeless();
     });
@@ -30,7 +30,7 @@ void frm_dalvo::cmd_Save_Click()
     Run_Handler([this] {
         frm_Dalvo_Files &files = Dalvo_Files(*this);
         files.setWindowTitle(frm_Dalvo_Files::Saving_Title);
-        files.cmd_OK->setText(QStringLiteral("Save"));
+        files.Retranslate_Ui();
         files.Show_Modeless();
     });
 }
