@@ -12,10 +12,13 @@
 set -euo pipefail
 
 # The compiler and build tools, Qt 6 (Core, Gui, Widgets, PrintSupport and Svg; qt6-base-dev also
-# holds Qt Test) and the fonts the window is drawn with.
+# holds Qt Test), Qt's translation tools (lrelease builds the translations into the program, the
+# CMake package and lupdate update them), Qt's own translations and the fonts the window is drawn
+# with.
 run=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fontconfig fonts-dejavu-core fonts-liberation2
 )
 

@@ -2,6 +2,7 @@
 #include "command_line/launch.h"
 
 #include "controls/message_box.h"
+#include "languages/languages.h"
 #include "main_window/exporting.h"
 #include "main_window/frm_dalvo.h"
 
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLocale>
 #include <cstdio>
 #include <exception>
 
@@ -38,12 +38,10 @@ void Name_Application()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dalvo.svg")));
 }
 
-// The language the interface starts in, from --lang: the default locale, which translations
-// are chosen by.
+// The language the interface starts in: --lang when given, else the one chosen last time.
 void Start_In_Language(const QString &code)
 {
-    if (!code.isEmpty())
-        QLocale::setDefault(QLocale(code));
+    Languages::Install(*QCoreApplication::instance(), code);
 }
 
 // The marks and the strip, through the window's own procedures, as a click would set them;

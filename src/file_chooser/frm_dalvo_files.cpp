@@ -24,6 +24,7 @@ frm_Dalvo_Files::frm_Dalvo_Files(Chooser_Owner &owner)
     setFont(Window_Font(false));
     setPalette(Classic_Palette());
     Build_Controls();
+    Retranslate_Ui();
     Use_Classic_Style(*this);
     Connect_Handlers();
     if (const double zoom = owner.Zoom_Factor(); zoom != 1.0)
@@ -34,6 +35,28 @@ void frm_Dalvo_Files::Rezoom(double zoom)
 {
     Apply_Zoom(*this, zoom);
     setFixedSize(Client_Size(*this, zoom));
+}
+
+void frm_Dalvo_Files::Retranslate_Ui()
+{
+    Label1->Set_Caption(tr("Όνομα αρχείου:"));
+    Label2->Set_Caption(tr("Οδηγός δίσκου:"));
+    Label3->Set_Caption(tr("Κατάλογοι:"));
+    //: The confirm button before a title says what the chooser is for: OK in Greek capitals.
+    QString confirm = tr("ΟΚ");
+    if (windowTitle() == Opening_Title)
+        confirm = tr("Open");
+    else if (windowTitle() == Saving_Title)
+        confirm = tr("Save");
+    cmd_OK->setText(confirm);
+    cmd_Cancel->setText(tr("Cancel"));
+}
+
+void frm_Dalvo_Files::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Run_Handler([this] { Retranslate_Ui(); });
+    QWidget::changeEvent(event);
 }
 
 void frm_Dalvo_Files::Build_Controls()
@@ -58,20 +81,20 @@ void frm_Dalvo_Files::Build_Controls()
 
     // The lists start at the process's current folder.
     const QString here = QDir::currentPath();
-    Label1 = make_label("Label1", QStringLiteral("Όνομα αρχείου:"), 315, 450);
+    Label1 = make_label("Label1", {}, 315, 450);
     txt_FName = new TextBox(QStringLiteral("txt_FName"), QStringLiteral("*.dlv"), this);
     Place(txt_FName, 270, 855, 2265, 315);
     fil_list = new FileListBox(QStringLiteral("fil_list"), here, QStringLiteral("*.dlv"), this);
     Place(fil_list, 225, 1305, 2265, 2820);
-    Label2 = make_label("Label2", QStringLiteral("Οδηγός δίσκου:"), 2880, 450);
+    Label2 = make_label("Label2", {}, 2880, 450);
     Drv_list = new DriveListBox(QStringLiteral("Drv_list"), this);
     Place(Drv_list, 2880, 855, 2400, 315);
-    Label3 = make_label("Label3", QStringLiteral("Κατάλογοι:"), 2835, 1620);
+    Label3 = make_label("Label3", {}, 2835, 1620);
     dir_list = new DirListBox(QStringLiteral("dir_list"), here, this);
     Place(dir_list, 2880, 2010, 2400, 2115);
-    cmd_OK = make_button("cmd_OK", QStringLiteral("ΟΚ"), 3240);
+    cmd_OK = make_button("cmd_OK", {}, 3240);
     cmd_OK->setDefault(true);
-    cmd_Cancel = make_button("cmd_Cancel", QStringLiteral("Cancel"), 3795);
+    cmd_Cancel = make_button("cmd_Cancel", {}, 3795);
 
     // Tab order by tab index; the labels take no focus.
     setTabOrder(fil_list, dir_list);

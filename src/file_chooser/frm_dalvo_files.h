@@ -63,6 +63,9 @@ public:
     bool Unloaded() const { return unloaded_; }
     // Lays the chooser out at its owner's new zoom, as it was made at the old one.
     void Rezoom(double zoom);
+    // The captions in the interface's language, at construction and at each change of language;
+    // the confirm button's says what the title says the chooser is for.
+    void Retranslate_Ui();
 
 public slots:
     void cmd_OK_Click();
@@ -79,6 +82,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void Build_Controls();

@@ -6,10 +6,10 @@
 namespace {
 
 // A wave's control named by the wave as its check box names it, and by its panel: the text with
-// %1 the wave's number in its panel and %2 "πάνω" or "κάτω".
-QString For_Wave(const QString &text, int wave)
+// %1 the wave's number in its panel and %2 the panel's word, upper or lower.
+QString For_Wave(const QString &text, int wave, const QString &upper, const QString &lower)
 {
-    return text.arg(wave % 2 + 1).arg(wave < 2 ? QStringLiteral("πάνω") : QStringLiteral("κάτω"));
+    return text.arg(wave % 2 + 1).arg(wave < 2 ? upper : lower);
 }
 
 void Name(QWidget *control, const QString &name, const QString &key = {})
@@ -23,28 +23,32 @@ void Name(QWidget *control, const QString &name, const QString &key = {})
 
 void frm_dalvo::Name_Controls()
 {
-    for (const auto &[button, name] : {std::pair{cmd_Open, "Άνοιγμα σεναρίου"},
-                                       {cmd_Save, "Αποθήκευση σεναρίου"},
-                                       {cmd_Print, "Εκτύπωση του παραθύρου"},
-                                       {cmd_Info, "Πληροφορίες για το Dalvo"},
-                                       {cmd_Exit, "Έξοδος από το πρόγραμμα"}}) {
-        button->setAccessibleName(QString::fromUtf8(name));
-        button->setToolTip(QString::fromUtf8(name));
+    for (const auto &[button, name] : {std::pair{cmd_Open, tr("Άνοιγμα σεναρίου")},
+                                       {cmd_Save, tr("Αποθήκευση σεναρίου")},
+                                       {cmd_Print, tr("Εκτύπωση του παραθύρου")},
+                                       {cmd_Info, tr("Πληροφορίες για το Dalvo")},
+                                       {cmd_Exit, tr("Έξοδος από το πρόγραμμα")}}) {
+        button->setAccessibleName(name);
+        button->setToolTip(name);
     }
-    Name(cmd_Clock, QStringLiteral("Ως το επόμενο δευτερόλεπτο"), QStringLiteral("F6"));
-    Name(cmd_Back, QStringLiteral("Επαναφορά στο t = 0"), QStringLiteral("F7"));
-    Name(cmd_Graph, QStringLiteral("Γράφημα y–t"), QStringLiteral("F8"));
+    Name(cmd_Clock, tr("Ως το επόμενο δευτερόλεπτο"), QStringLiteral("F6"));
+    Name(cmd_Back, tr("Επαναφορά στο t = 0"), QStringLiteral("F7"));
+    Name(cmd_Graph, tr("Γράφημα y–t"), QStringLiteral("F8"));
+    //: The upper medium, as in "Κύμα 1, πάνω μέσο".
+    const QString upper = tr("πάνω", "medium");
+    //: The lower medium, as in "Κύμα 1, κάτω μέσο".
+    const QString lower = tr("κάτω", "medium");
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        Name(chk_wave(i), For_Wave(QStringLiteral("Κύμα %1, %2 μέσο"), i));
-        Name(chk_balls[index], For_Wave(QStringLiteral("Σφαιρίδια του κύματος %1, %2 μέσο"), i));
-        Name(hsc_f[index], For_Wave(QStringLiteral("Συχνότητα, κύμα %1, %2 μέσο"), i));
-        Name(hsc_A[index], For_Wave(QStringLiteral("Πλάτος, κύμα %1, %2 μέσο"), i));
+        Name(chk_wave(i), For_Wave(tr("Κύμα %1, %2 μέσο"), i, upper, lower));
+        Name(chk_balls[index], For_Wave(tr("Σφαιρίδια του κύματος %1, %2 μέσο"), i, upper, lower));
+        Name(hsc_f[index], For_Wave(tr("Συχνότητα, κύμα %1, %2 μέσο"), i, upper, lower));
+        Name(hsc_A[index], For_Wave(tr("Πλάτος, κύμα %1, %2 μέσο"), i, upper, lower));
     }
-    Name(hsc_c1, QStringLiteral("Ταχύτητα διάδοσης, πάνω μέσο"));
-    Name(hsc_c2, QStringLiteral("Ταχύτητα διάδοσης, κάτω μέσο"));
-    Name(cbo_Pace, QStringLiteral("Ρυθμός της κίνησης"));
-    cbo_Pace->setToolTip(QStringLiteral("Ρυθμός της κίνησης: μέγιστος, πραγματικός χρόνος ή "
-                                        "αργή κίνηση στο 1/4"));
-    Name(lbl_time, QStringLiteral("Χρόνος t σε δευτερόλεπτα"));
+    Name(hsc_c1, tr("Ταχύτητα διάδοσης, πάνω μέσο"));
+    Name(hsc_c2, tr("Ταχύτητα διάδοσης, κάτω μέσο"));
+    Name(cbo_Pace, tr("Ρυθμός της κίνησης"));
+    cbo_Pace->setToolTip(
+        tr("Ρυθμός της κίνησης: μέγιστος, πραγματικός χρόνος ή αργή κίνηση στο 1/4"));
+    Name(lbl_time, tr("Χρόνος t σε δευτερόλεπτα"));
 }

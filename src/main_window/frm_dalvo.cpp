@@ -15,11 +15,10 @@ frm_dalvo::frm_dalvo(QWidget *parent) : QWidget(parent)
     Build_Controls();
     Connect_Handlers();
     Connect_Keys();
-    Name_Controls();
+    Retranslate_Ui();
     Add_Zoom_Keys();
     // Ticks come faster than a screen refreshes; the window paints once per refresh.
     new Frame_Clock(*this);
-    setWindowTitle(QStringLiteral("Dalvo: New file"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     Form_Load();
@@ -66,6 +65,7 @@ void frm_dalvo::Connect_Handlers()
     connect(cmd_Exit, &QToolButton::clicked, this, &frm_dalvo::cmd_Exit_Click);
     connect(cbo_Pace, &QComboBox::currentIndexChanged, this, &frm_dalvo::cbo_Pace_Click);
     connect(cmd_Graph, &QToolButton::clicked, this, &frm_dalvo::cmd_Graph_Click);
+    connect(cmd_Language, &QPushButton::clicked, this, &frm_dalvo::cmd_Language_Click);
 }
 
 void frm_dalvo::Form_Load()

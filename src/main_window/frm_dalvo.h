@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QWidget>
@@ -87,6 +88,9 @@ public:
     // Controls on the window itself.
     CommandButton *cmd_Open, *cmd_Save, *cmd_Print, *cmd_Info, *cmd_Exit;
     CommandButton *cmd_Back, *cmd_Go, *cmd_Clock;
+    // The other language's code ("EN" while the interface is Greek); with more languages shipped
+    // it opens a list of them.
+    QPushButton *cmd_Language;
     Array<Label, 2> Label1, Label2;
     Label *lbl_c1, *lbl_c2, *Label5, *lbl_time, *Label7, *Label3, *Label4;
     ScrollBar *hsc_c1, *hsc_c2;
@@ -157,6 +161,8 @@ public slots:
     void cmd_Exit_Click();
     // graph.cpp
     void cmd_Graph_Click();
+    // language.cpp
+    void cmd_Language_Click();
 
 public:
     // The graph's numbers, the waves they are shown for and its scale follow the captions, the
@@ -167,6 +173,10 @@ public:
     QWidget &Owner_Window() override { return *this; }
     QString &File_Name() override { return module_.File_Name; }
     double Zoom_Factor() const override { return Zoom_Of(this); }
+
+protected:
+    // A LanguageChange gives every text afresh (language.cpp).
+    void changeEvent(QEvent *event) override;
 
 private:
     // The steps of those flows, which the chooser runs through Chooser_Owner: the one place that
@@ -181,7 +191,10 @@ private:
     // Records the tick just computed into the history (graph.cpp).
     void Record_Tick(float time, const std::array<bool, 4> &ticked);
     void Connect_Handlers();
-    void Connect_Keys();  // the F5, F6 and F7 keys (run_control.cpp)
+    void Connect_Keys(); // the F5, F6 and F7 keys (run_control.cpp)
+    // Every text the window shows, in the interface's language, at construction and at each
+    // change of language; it sets texts only, so nothing moves and the run goes on (language.cpp).
+    void Retranslate_Ui();
     void Name_Controls(); // tooltips and accessible names (classroom.cpp)
     // Starts Timer1 on the schedule of the chosen pace.
     void Start_Timer1();
@@ -208,4 +221,6 @@ private:
     QShortcut *leave_presentation_ = nullptr;
     Simulation::Tick_History history_;
     QList<std::pair<int, int>> marks_;
+    // The title a window without a file has, in the language it was given in.
+    QString new_file_title_;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls as laid out at design time: geometry in twips, relative to the
-// control's container.
+// control's container. Their texts come from Retranslate_Ui (language.cpp).
 #include "controls/colours.h"
 #include "main_window/frm_dalvo.h"
 
@@ -103,26 +103,21 @@ void frm_dalvo::Build_Controls()
                   caption = Colours::System + 2, highlight = Colours::System + 13;
 
     // The window's labels come first: the panels and check boxes made later lie above them.
-    Label1[0] = Make_Label(this, Indexed("Label1", 0), QStringLiteral("Ταχύτητα διάδοσης:"),
-                           {5850, 270, 2355, 240}, right);
-    Label2[0] = Make_Label(this, Indexed("Label2", 0), QStringLiteral("c ="), {8235, 270, 420, 240},
-                           right, true);
+    Label1[0] = Make_Label(this, Indexed("Label1", 0), {}, {5850, 270, 2355, 240}, right);
+    Label2[0] = Make_Label(this, Indexed("Label2", 0), {}, {8235, 270, 420, 240}, right, true);
     lbl_c1 = Make_Label(this, QStringLiteral("lbl_c1"), QStringLiteral("10"), {8730, 270, 375, 240},
                         Qt::AlignLeft, true, window_frame);
-    Label5 = Make_Label(this, QStringLiteral("Label5"), QStringLiteral("t = "),
-                        {12195, 450, 285, 240}, Qt::AlignLeft, true);
+    Label5 =
+        Make_Label(this, QStringLiteral("Label5"), {}, {12195, 450, 285, 240}, Qt::AlignLeft, true);
     lbl_time = Make_Label(this, QStringLiteral("lbl_time"), QStringLiteral("0.0"),
                           {12465, 450, 555, 240}, right, true);
-    Label7 = Make_Label(this, QStringLiteral("Label7"), QStringLiteral("sec"),
-                        {13050, 450, 375, 240}, Qt::AlignLeft, true);
-    Label1[1] = Make_Label(this, Indexed("Label1", 1), QStringLiteral("Ταχύτητα διάδοσης:"),
-                           {5895, 5325, 2355, 240}, right);
-    Label2[1] = Make_Label(this, Indexed("Label2", 1), QStringLiteral("c ="),
-                           {8280, 5325, 420, 240}, right, true);
+    Label7 =
+        Make_Label(this, QStringLiteral("Label7"), {}, {13050, 450, 375, 240}, Qt::AlignLeft, true);
+    Label1[1] = Make_Label(this, Indexed("Label1", 1), {}, {5895, 5325, 2355, 240}, right);
+    Label2[1] = Make_Label(this, Indexed("Label2", 1), {}, {8280, 5325, 420, 240}, right, true);
     lbl_c2 = Make_Label(this, QStringLiteral("lbl_c2"), QStringLiteral("10"),
                         {8775, 5325, 330, 240}, Qt::AlignLeft, true, window_frame);
-    Label3 = Make_Label(this, QStringLiteral("Label3"), QStringLiteral("Κύματα σε σειρές"),
-                        {45, 10800, 1815, 240});
+    Label3 = Make_Label(this, QStringLiteral("Label3"), {}, {45, 10800, 1815, 240});
     Label4 = Make_Label(this, QStringLiteral("Label4"), QStringLiteral("Dalvo 1.0"),
                         {13950, 10823, 1320, 195}, right);
 
@@ -152,7 +147,6 @@ void frm_dalvo::Build_Controls()
     cmd_Info = Make_Button(this, "cmd_Info", 2070, 225, Load_Picture(":/pictures/info.svg", icon));
     Set_Background(cmd_Info, Colours::System + 15);
     cmd_Exit = Make_Button(this, "cmd_Exit", 2700, 225, nullptr);
-    cmd_Exit->setText(QStringLiteral("Exit"));
     cmd_Exit->setFont(Window_Font(true));
     cmd_Back =
         Make_Button(this, "cmd_Back", 6750, 10395, Load_Picture(":/pictures/back.svg", icon));
@@ -196,39 +190,35 @@ void frm_dalvo::Build_Controls()
         Set_Text_Colour(frame, Frame_Colour[i]);
         const Wave_Attr_Layout l = Layout_Of_Frame(i);
         const quint32 value_colour = i % 2 == 0 ? background : highlight;
-        lbl_syxnot[i] = Make_Label(frame, Indexed("lbl_syxnot", i), QStringLiteral("Συχνότητα:"),
-                                   l.syxnot, right);
-        lbl_f[i] = Make_Label(frame, Indexed("lbl_f", i), QStringLiteral("f = "), l.f, right, true);
+        lbl_syxnot[i] = Make_Label(frame, Indexed("lbl_syxnot", i), {}, l.syxnot, right);
+        lbl_f[i] = Make_Label(frame, Indexed("lbl_f", i), {}, l.f, right, true);
         lbl_ff[i] = Make_Label(frame, Indexed("lbl_ff", i), QStringLiteral("1"), l.ff, centre, true,
                                value_colour);
-        lbl_Hz[i] = Make_Label(frame, Indexed("lbl_Hz", i), QStringLiteral("Hz"), l.hz, centre);
+        lbl_Hz[i] = Make_Label(frame, Indexed("lbl_Hz", i), {}, l.hz, centre);
         hsc_f[i] = Make_Scroll_Bar(frame, Indexed("hsc_f", i), l.hsc_f, 1, 20, 10);
-        lbl_Platos[i] = Make_Label(frame, Indexed("lbl_Platos", i), QStringLiteral("Πλάτος:"),
-                                   l.platos, centre);
-        lbl_A[i] = Make_Label(frame, Indexed("lbl_A", i), QStringLiteral("Α ="), l.a, right, true);
+        lbl_Platos[i] = Make_Label(frame, Indexed("lbl_Platos", i), {}, l.platos, centre);
+        lbl_A[i] = Make_Label(frame, Indexed("lbl_A", i), {}, l.a, right, true);
         lbl_AA[i] = Make_Label(frame, Indexed("lbl_AA", i), QStringLiteral("5"), l.aa,
                                Qt::AlignLeft, true, value_colour);
         hsc_A[i] = Make_Scroll_Bar(frame, Indexed("hsc_A", i), l.hsc_a, 1, 15, 5);
     }
 
     // Check boxes lie on the frames' top edges, as children of the window.
-    chk_wave1 = Make_Check_Box(this, QStringLiteral("chk_wave1"), QStringLiteral("Κύμα 1"),
-                               {225, 1620, 870, 240}, 1, highlight);
-    chk_wave2 = Make_Check_Box(this, QStringLiteral("chk_wave2"), QStringLiteral("Κύμα 2"),
-                               {13860, 1620, 960, 240}, 0, highlight);
-    chk_wave3 = Make_Check_Box(this, QStringLiteral("chk_wave3"), QStringLiteral("Κύμα 1"),
-                               {270, 6615, 915, 195}, 1, background);
-    chk_wave4 = Make_Check_Box(this, QStringLiteral("chk_wave4"), QStringLiteral("Κύμα 2"),
-                               {13860, 6615, 915, 240}, 0, highlight);
+    chk_wave1 =
+        Make_Check_Box(this, QStringLiteral("chk_wave1"), {}, {225, 1620, 870, 240}, 1, highlight);
+    chk_wave2 = Make_Check_Box(this, QStringLiteral("chk_wave2"), {}, {13860, 1620, 960, 240}, 0,
+                               highlight);
+    chk_wave3 =
+        Make_Check_Box(this, QStringLiteral("chk_wave3"), {}, {270, 6615, 915, 195}, 1, background);
+    chk_wave4 = Make_Check_Box(this, QStringLiteral("chk_wave4"), {}, {13860, 6615, 915, 240}, 0,
+                               highlight);
     static constexpr Rect Balls_Rect[] = {{180, 4455, 1185, 240},
                                           {13815, 4455, 1185, 240},
                                           {270, 9495, 1185, 240},
                                           {13815, 9450, 1185, 240}};
     for (int i = 0; i < 4; ++i) {
-        chk_balls[i] =
-            Make_Check_Box(this, Indexed("chk_balls", i),
-                           i % 2 == 0 ? QStringLiteral("Red balls") : QStringLiteral("Blue balls"),
-                           Balls_Rect[i], 1, i % 2 == 0 ? background : caption);
+        chk_balls[i] = Make_Check_Box(this, Indexed("chk_balls", i), {}, Balls_Rect[i], 1,
+                                      i % 2 == 0 ? background : caption);
         chk_balls[i]->setEnabled(false);
     }
 
@@ -273,15 +263,22 @@ void frm_dalvo::Build_Controls()
     }
 
     // The pace of the animation, in the bottom bar between cmd_Clock and Label4.
-    lbl_Pace = Make_Label(this, QStringLiteral("lbl_Pace"), QStringLiteral("Ρυθμός:"),
-                          {8835, 10530, 810, 240}, right, true);
+    lbl_Pace =
+        Make_Label(this, QStringLiteral("lbl_Pace"), {}, {8835, 10530, 810, 240}, right, true);
     cbo_Pace = new QComboBox(this);
     cbo_Pace->setObjectName(QStringLiteral("cbo_Pace"));
     cbo_Pace->setFont(Window_Font(false));
-    cbo_Pace->addItems({QStringLiteral("Μέγιστος"), QStringLiteral("Πραγματικός χρόνος"),
-                        QStringLiteral("Αργή κίνηση (1/4)")});
+    cbo_Pace->addItems(QStringList(3, QString()));
     Place(cbo_Pace, 9705, 10485, 2340, 315);
     lbl_Pace->setBuddy(cbo_Pace);
+
+    // The language button, between the pace box and the version caption Label4.
+    cmd_Language = new QPushButton(this);
+    cmd_Language->setObjectName(QStringLiteral("cmd_Language"));
+    Place(cmd_Language, 13290, 10500, 570, 300);
+    cmd_Language->setFont(Window_Font(true));
+    // A click leaves the focus where it was, as on the picture buttons.
+    cmd_Language->setFocusPolicy(Qt::TabFocus);
 
     Build_Graph();
     Use_Classic_Style(*this);

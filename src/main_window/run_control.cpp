@@ -167,14 +167,13 @@ void frm_dalvo::Update_Go_Tip()
     const Simulation::Run_Observation seen = Run_Observed();
     const QList<Run_State> states = Simulation::Matching_Run_States(seen);
     const auto in = [&states](Run_State state) { return states.contains(state); };
-    const QString name = in(Run_State::Finished) || in(Run_State::Finishing)
-                             ? QStringLiteral("Η κίνηση τελείωσε")
-                         : in(Run_State::Running) ? QStringLiteral("Παύση")
-                         : in(Run_State::Paused) || (in(Run_State::Stepping) && seen.setup_locked)
-                             ? QStringLiteral("Συνέχεια")
-                             : QStringLiteral("Έναρξη");
-    const QString tip = cmd_Go->isEnabled() ? name + QStringLiteral(" (F5)")
-                                            : name + QStringLiteral(" (F7: επαναφορά)");
+    const QString name =
+        in(Run_State::Finished) || in(Run_State::Finishing) ? tr("Η κίνηση τελείωσε")
+        : in(Run_State::Running)                            ? tr("Παύση")
+        : in(Run_State::Paused) || (in(Run_State::Stepping) && seen.setup_locked) ? tr("Συνέχεια")
+                                                                                  : tr("Έναρξη");
+    const QString tip =
+        cmd_Go->isEnabled() ? name + QStringLiteral(" (F5)") : tr("%1 (F7: επαναφορά)").arg(name);
     // Set only when it changes: a control draws itself afresh after any event.
     if (cmd_Go->toolTip() != tip) {
         cmd_Go->setToolTip(tip);

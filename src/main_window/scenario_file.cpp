@@ -21,7 +21,7 @@ frm_Dalvo_Files &Chooser_For_Opening(frm_dalvo &form)
 {
     frm_Dalvo_Files &files = Dalvo_Files(form);
     files.setWindowTitle(frm_Dalvo_Files::Opening_Title);
-    files.cmd_OK->setText(QStringLiteral("Open"));
+    files.Retranslate_Ui();
     files.txt_FName->Set_Text(QStringLiteral("*.dlv"));
     return files;
 }
@@ -48,7 +48,7 @@ void frm_dalvo::cmd_Save_Click()
     Run_Handler([this] {
         frm_Dalvo_Files &files = Dalvo_Files(*this);
         files.setWindowTitle(frm_Dalvo_Files::Saving_Title);
-        files.cmd_OK->setText(QStringLiteral("Save"));
+        files.Retranslate_Ui();
         files.Show_Modeless();
     });
 }

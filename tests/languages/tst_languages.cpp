@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "languages/languages.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+// Counts the LanguageChange events the application gets.
+class Change_Counter : public QObject
+{
+public:
+    int changes = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            ++changes;
+        return false;
+    }
+};
+
+QString Translated_Frequency()
+{
+    return QCoreApplication::translate("frm_dalvo", "Συχνότητα:");
+}
+
+QStringList Qt_Translation_Files()
+{
+    QStringList files;
+    for (const QTranslator *translator : qApp->findChildren<QTranslator *>())
+        if (QFileInfo(translator->filePath()).fileName().startsWith(QLatin1String("qtbase_")))
+            files << QFileInfo(translator->filePath()).fileName();
+    return files;
+}
+
+} // namespace
+
+// The languages without a window: which are shipped, which one a start installs, what is
+// remembered. Settings go to Qt's test folder, apart from the user's.
+class tst_languages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Dalvo"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_languages"));
+        QVERIFY2(QSettings().fileName().contains(QLatin1String("/.qttest/")),
+                 qPrintable(QSettings().fileName()));
+    }
+
+    void init()
+    {
+        QSettings().remove(QStringLiteral("language"));
+        QVERIFY(Languages::Switch(*qApp, QStringLiteral("el")));
+    }
+
+    void cleanupTestCase() { QSettings().clear(); }
+
+    void greek_and_english_are_shipped()
+    {
+        QStringList shipped;
+        for (const Languages::Language &language : Languages::Shipped())
+            shipped << language.code + ' ' + language.name + ' ' + language.label;
+        QCOMPARE(shipped.join(", "), "el Ελληνικά ΕΛ, en English EN");
+    }
+
+    // What a start shows: a shipped --lang first, then the choice remembered, then Greek.
+    void start_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("fresh installation") << ""
+                                            << ""
+                                            << "el";
+        QTest::addRow("English remembered") << "en"
+                                            << ""
+                                            << "en";
+        QTest::addRow("Greek remembered") << "el"
+                                          << ""
+                                          << "el";
+        QTest::addRow("--lang en") << ""
+                                   << "en"
+                                   << "en";
+        QTest::addRow("--lang el over English remembered") << "en"
+                                                           << "el"
+                                                           << "el";
+        QTest::addRow("--lang en over Greek remembered") << "el"
+                                                         << "en"
+                                                         << "en";
+        QTest::addRow("unknown --lang: the remembered") << "en"
+                                                        << "xx"
+                                                        << "en";
+        QTest::addRow("unknown --lang, nothing remembered") << ""
+                                                            << "xx"
+                                                            << "el";
+        QTest::addRow("unknown remembered") << "xx"
+                                            << ""
+                                            << "el";
+    }
+    void start()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(QString, requested);
+        QFETCH(QString, shown);
+        if (!remembered.isEmpty())
+            Languages::Remember(remembered);
+        if (requested == "xx")
+            QTest::ignoreMessage(QtWarningMsg, "dalvo: no language 'xx'; the languages are el, en");
+        Languages::Install(*qApp, requested);
+        QCOMPARE(Languages::Current(), shown);
+        QCOMPARE(Translated_Frequency(), shown == "en" ? "Frequency:" : "Συχνότητα:");
+        // A start remembers nothing of its own.
+        QCOMPARE(Languages::Remembered(), remembered);
+    }
+
+    void choice_is_kept_between_starts()
+    {
+        QCOMPARE(Languages::Remembered(), QString());
+        Languages::Remember(QStringLiteral("en"));
+        QCOMPARE(QSettings().value("language").toString(), "en");
+        QCOMPARE(Languages::Remembered(), "en");
+    }
+
+    // Each change of language is announced; a language shown already or not shipped changes
+    // nothing.
+    void switching()
+    {
+        Change_Counter counter;
+        qApp->installEventFilter(&counter);
+        QVERIFY(Languages::Switch(*qApp, QStringLiteral("en")));
+        QCOMPARE(Languages::Current(), "en");
+        QCOMPARE_GE(counter.changes, 1);
+        counter.changes = 0;
+        QVERIFY(Languages::Switch(*qApp, QStringLiteral("en")));
+        QVERIFY(!Languages::Switch(*qApp, QStringLiteral("fr")));
+        QCOMPARE(counter.changes, 0);
+        QCOMPARE(Languages::Current(), "en");
+        QVERIFY(Languages::Switch(*qApp, QStringLiteral("el")));
+        QCOMPARE_GE(counter.changes, 1);
+        QCOMPARE(Translated_Frequency(), "Συχνότητα:");
+        QCOMPARE(qApp->findChildren<QTranslator *>().size(), 0);
+        qApp->removeEventFilter(&counter);
+    }
+
+    // Qt's own texts (the standard dialogs) follow where Qt ships the language.
+    void qt_translation()
+    {
+        const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        QVERIFY(Languages::Switch(*qApp, QStringLiteral("en")));
+        const QStringList expected = QFileInfo::exists(folder + "/qtbase_en.qm")
+                                         ? QStringList{QStringLiteral("qtbase_en.qm")}
+                                         : QStringList{};
+        QCOMPARE(Qt_Translation_Files(), expected);
+        QVERIFY(Languages::Switch(*qApp, QStringLiteral("el")));
+        QCOMPARE(Qt_Translation_Files(), QFileInfo::exists(folder + "/qtbase_el.qm")
+                                             ? QStringList{"qtbase_el.qm"}
+                                             : QStringList{});
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_languages)
+#include "tst_languages.moc"

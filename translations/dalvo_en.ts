@@ -1,0 +1,242 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="el">
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Dalvo: εγκάρσια κύματα σε σειρές σφαιριδίων</source>
+        <translation>Dalvo: transverse waves on rows of balls</translation>
+    </message>
+    <message>
+        <source>Σχόλια: στο εργαστήριο Φυσικής του σχολείου</source>
+        <translation>Comments: to the school&apos;s physics lab</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>Ελληνικά</source>
+        <comment>the name of this translation&apos;s language, in it</comment>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>frm_Dalvo_Files</name>
+    <message>
+        <source>Όνομα αρχείου:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Οδηγός δίσκου:</source>
+        <translation>Drive:</translation>
+    </message>
+    <message>
+        <source>Κατάλογοι:</source>
+        <translation>Folders:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ΟΚ</source>
+        <extracomment>The confirm button before a title says what the chooser is for: OK in Greek capitals.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>frm_dalvo</name>
+    <message>
+        <source>Άνοιγμα σεναρίου</source>
+        <translation>Open a scenario</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση σεναρίου</source>
+        <translation>Save the scenario</translation>
+    </message>
+    <message>
+        <source>Εκτύπωση του παραθύρου</source>
+        <translation>Print the window</translation>
+    </message>
+    <message>
+        <source>Πληροφορίες για το Dalvo</source>
+        <translation>About Dalvo</translation>
+    </message>
+    <message>
+        <source>Έξοδος από το πρόγραμμα</source>
+        <translation>Leave the program</translation>
+    </message>
+    <message>
+        <source>Ως το επόμενο δευτερόλεπτο</source>
+        <translation>On to the next second</translation>
+    </message>
+    <message>
+        <source>Επαναφορά στο t = 0</source>
+        <translation>Back to t = 0</translation>
+    </message>
+    <message>
+        <source>πάνω</source>
+        <comment>medium</comment>
+        <extracomment>The upper medium, as in &quot;Κύμα 1, πάνω μέσο&quot;.</extracomment>
+        <translation>upper</translation>
+    </message>
+    <message>
+        <source>κάτω</source>
+        <comment>medium</comment>
+        <extracomment>The lower medium, as in &quot;Κύμα 1, κάτω μέσο&quot;.</extracomment>
+        <translation>lower</translation>
+    </message>
+    <message>
+        <source>Κύμα %1, %2 μέσο</source>
+        <translation>Wave %1, %2 medium</translation>
+    </message>
+    <message>
+        <source>Σφαιρίδια του κύματος %1, %2 μέσο</source>
+        <translation>Balls of wave %1, %2 medium</translation>
+    </message>
+    <message>
+        <source>Συχνότητα, κύμα %1, %2 μέσο</source>
+        <translation>Frequency, wave %1, %2 medium</translation>
+    </message>
+    <message>
+        <source>Πλάτος, κύμα %1, %2 μέσο</source>
+        <translation>Amplitude, wave %1, %2 medium</translation>
+    </message>
+    <message>
+        <source>Ταχύτητα διάδοσης, πάνω μέσο</source>
+        <translation>Propagation speed, upper medium</translation>
+    </message>
+    <message>
+        <source>Ταχύτητα διάδοσης, κάτω μέσο</source>
+        <translation>Propagation speed, lower medium</translation>
+    </message>
+    <message>
+        <source>Ρυθμός της κίνησης</source>
+        <translation>Pace of the animation</translation>
+    </message>
+    <message>
+        <source>Ρυθμός της κίνησης: μέγιστος, πραγματικός χρόνος ή αργή κίνηση στο 1/4</source>
+        <translation>Pace of the animation: fastest, real time or slow motion at 1/4</translation>
+    </message>
+    <message>
+        <source>Χρόνος t σε δευτερόλεπτα</source>
+        <translation>Time t in seconds</translation>
+    </message>
+    <message>
+        <source>Ταχύτητα διάδοσης:</source>
+        <translation>Propagation speed:</translation>
+    </message>
+    <message>
+        <source>c =</source>
+        <comment>the propagation speed</comment>
+        <translation>c =</translation>
+    </message>
+    <message>
+        <source>t = </source>
+        <comment>the elapsed time</comment>
+        <translation>t = </translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <comment>the unit of the elapsed time</comment>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>Κύματα σε σειρές</source>
+        <extracomment>The program&apos;s subtitle in the bottom left corner.</extracomment>
+        <translation>Waves on rows of balls</translation>
+    </message>
+    <message>
+        <source>Συχνότητα:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>f = </source>
+        <comment>the frequency</comment>
+        <translation>f = </translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Πλάτος:</source>
+        <translation>Amplitude:</translation>
+    </message>
+    <message>
+        <source>Α =</source>
+        <extracomment>The amplitude; the letter is a Greek capital alpha.</extracomment>
+        <translation>A =</translation>
+    </message>
+    <message>
+        <source>Red balls</source>
+        <translation>Red balls</translation>
+    </message>
+    <message>
+        <source>Blue balls</source>
+        <translation>Blue balls</translation>
+    </message>
+    <message>
+        <source>Κύμα %1</source>
+        <extracomment>The wave&apos;s number within its medium: 1 from the left end, 2 from the right.</extracomment>
+        <translation>Wave %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ρυθμός:</source>
+        <translation>Pace:</translation>
+    </message>
+    <message>
+        <source>Μέγιστος</source>
+        <comment>the pace: as fast as the timer allows</comment>
+        <translation>Fastest</translation>
+    </message>
+    <message>
+        <source>Πραγματικός χρόνος</source>
+        <translation>Real time</translation>
+    </message>
+    <message>
+        <source>Αργή κίνηση (1/4)</source>
+        <translation>Slow motion (1/4)</translation>
+    </message>
+    <message>
+        <source>Dalvo: New file</source>
+        <translation>Dalvo: New file</translation>
+    </message>
+    <message>
+        <source>Γλώσσα του προγράμματος</source>
+        <translation>Language of the program</translation>
+    </message>
+    <message>
+        <source>Η κίνηση τελείωσε</source>
+        <translation>The run is over</translation>
+    </message>
+    <message>
+        <source>Παύση</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Συνέχεια</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Έναρξη</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>%1 (F7: επαναφορά)</source>
+        <translation>%1 (F7: reset)</translation>
+    </message>
+</context>
+</TS>
