@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>Graph</name>
+    <message>
+        <source>Μέσο %1, σφαιρίδιο %2</source>
+        <translation>Medium %1, ball %2</translation>
+    </message>
+</context>
+<context>
     <name>Languages</name>
     <message>
         <source>Ελληνικά</source>
@@ -237,6 +244,32 @@
     <message>
         <source>%1 (F7: επαναφορά)</source>
         <translation>%1 (F7: reset)</translation>
+    </message>
+    <message>
+        <source>Γράφημα y–t</source>
+        <translation>y–t graph</translation>
+    </message>
+    <message>
+        <source>f (Hz)</source>
+        <translation>f (Hz)</translation>
+    </message>
+    <message>
+        <source>T (s)</source>
+        <translation>T (s)</translation>
+    </message>
+    <message>
+        <source>λ (σφαιρίδια)</source>
+        <extracomment>The wavelength in ball spacings.</extracomment>
+        <translation>Wavelength</translation>
+    </message>
+    <message>
+        <source>Μέσο %1, κύμα %2</source>
+        <translation>Medium %1, wave %2</translation>
+    </message>
+    <message>
+        <source>Μέσο %1, c (σφαιρίδια/s):</source>
+        <extracomment>The propagation speed in ball spacings a second.</extracomment>
+        <translation>Medium %1, c (balls/s):</translation>
     </message>
 </context>
 </TS>

@@ -188,6 +188,7 @@ private:
 
     void Build_Controls(); // frm_dalvo_inventory.cpp
     void Build_Graph();    // graph.cpp
+    void Retranslate_Graph();
     // Records the tick just computed into the history (graph.cpp).
     void Record_Tick(float time, const std::array<bool, 4> &ticked);
     void Connect_Handlers();

@@ -67,18 +67,14 @@ void frm_dalvo::Build_Graph()
     pic_Graph->hide();
 
     const auto right = Qt::AlignRight, left = Qt::AlignLeft;
-    const QString headings[] = {QStringLiteral("f (Hz)"), QStringLiteral("T (s)"),
-                                QStringLiteral("λ (σφαιρίδια)")};
     for (int c = 0; c < 3; ++c)
         lbl_Numbers_Heading[c] =
-            Make_Label(pic_Graph, Indexed("lbl_Numbers_Heading", c), headings[c], Column_Left[c],
+            Make_Label(pic_Graph, Indexed("lbl_Numbers_Heading", c), QString(), Column_Left[c],
                        Heading_Top, Column_Width[c], right, true);
     for (int i = 0; i < 4; ++i) {
         const double top = Wave_Top + Row_Pitch * i;
-        lbl_Wave_Name[i] =
-            Make_Label(pic_Graph, Indexed("lbl_Wave_Name", i),
-                       QStringLiteral("Μέσο %1, κύμα %2").arg(i / 2 + 1).arg(i % 2 + 1), Name_Left,
-                       top, Name_Width, left, true);
+        lbl_Wave_Name[i] = Make_Label(pic_Graph, Indexed("lbl_Wave_Name", i), QString(), Name_Left,
+                                      top, Name_Width, left, true);
         Set_Text_Colour(lbl_Wave_Name[i], i % 2 == 0 ? Colours::Red : Colours::Blue);
         const std::array<Array<Label, 4> *, 3> columns = {&lbl_Frequency, &lbl_Period,
                                                           &lbl_Wavelength};
@@ -89,12 +85,29 @@ void frm_dalvo::Build_Graph()
     }
     for (int p = 0; p < 2; ++p) {
         const double top = Speed_Top + Row_Pitch * p;
-        lbl_Speed_Name[p] = Make_Label(pic_Graph, Indexed("lbl_Speed_Name", p),
-                                       QStringLiteral("Μέσο %1, c (σφαιρίδια/s):").arg(p + 1),
+        lbl_Speed_Name[p] = Make_Label(pic_Graph, Indexed("lbl_Speed_Name", p), QString(),
                                        Name_Left, top, Column_Left[1] - Name_Left, left, true);
         lbl_Speed[p] = Make_Label(pic_Graph, Indexed("lbl_Speed", p), QString(), Column_Left[1],
                                   top, Column_Width[1], right);
     }
+}
+
+// The strip's captions in the interface's language (called by Retranslate_Ui).
+void frm_dalvo::Retranslate_Graph()
+{
+    const QString headings[] = {tr("f (Hz)"), tr("T (s)"),
+                                //: The wavelength in ball spacings.
+                                tr("λ (σφαιρίδια)")};
+    for (std::size_t c = 0; c < 3; ++c)
+        lbl_Numbers_Heading[c]->Set_Caption(headings[c]);
+    for (int i = 0; i < 4; ++i)
+        lbl_Wave_Name[static_cast<std::size_t>(i)]->Set_Caption(
+            tr("Μέσο %1, κύμα %2").arg(i / 2 + 1).arg(i % 2 + 1));
+    for (int p = 0; p < 2; ++p)
+        lbl_Speed_Name[static_cast<std::size_t>(p)]->Set_Caption(
+            //: The propagation speed in ball spacings a second.
+            tr("Μέσο %1, c (σφαιρίδια/s):").arg(p + 1));
+    pic_Graph->update(); // the legend is drawn by the strip itself
 }
 
 bool frm_dalvo::Graph_Shown() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/graph_drawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -55,7 +56,7 @@ QColor Component_Colour(int wave)
 
 QString Legend_Text(int panel, int ball)
 {
-    return QStringLiteral("Μέσο %1, σφαιρίδιο %2").arg(panel).arg(ball);
+    return QCoreApplication::translate("Graph", "Μέσο %1, σφαιρίδιο %2").arg(panel).arg(ball);
 }
 
 QPointF Plot_Point(const QRectF &plot, const Scale &scale, double time, double top)

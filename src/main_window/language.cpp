@@ -66,6 +66,7 @@ void frm_dalvo::Retranslate_Ui()
     cmd_Language->setToolTip(QStringLiteral("Γλώσσα / Language"));
     cmd_Language->setAccessibleName(tr("Γλώσσα του προγράμματος"));
 
+    Retranslate_Graph();
     Name_Controls();
     Update_Go_Tip();
 }
