@@ -15,13 +15,7 @@ version="$3"
 build="$work/build"
 out="$work/out"
 root="$work/root"
-failures=0
-
-fail()
-{
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/checks.sh"
 
 die()
 {
@@ -203,8 +197,4 @@ zcat "$root/usr/share/doc/dalvo/changelog.gz" > "$work/changelog" 2>/dev/null ||
 # No invented web or mail address travels with the package.
 grep -rlE 'example\.(org|com|net)' "$root" && fail "the package names a placeholder address"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "the package installs Dalvo where the desktop expects it"
+finish "the package installs Dalvo where the desktop expects it"

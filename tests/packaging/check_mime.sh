@@ -10,13 +10,7 @@ set -uo pipefail
 xml="$1"
 scratch="$2"
 type="application/x-dalvo-scenario"
-failures=0
-
-fail()
-{
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/checks.sh"
 
 command -v update-mime-database >/dev/null || { echo "FAIL: update-mime-database is not installed" >&2; exit 1; }
 rm -rf "$scratch" && mkdir -p "$scratch"
@@ -54,8 +48,4 @@ described="$mime/application/x-dalvo-scenario.xml"
 grep -q '<comment>Dalvo scenario</comment>' "$described" || fail "no English comment"
 grep -q '<comment xml:lang="el">Σενάριο Dalvo</comment>' "$described" || fail "no Greek comment"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "the scenario type is known by its name and its first line"
+finish "the scenario type is known by its name and its first line"
