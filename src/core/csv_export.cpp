@@ -57,10 +57,10 @@ QByteArray Marked_History(const Tick_History &history, const QList<std::pair<int
 QByteArray Positions(const Tick_History &history)
 {
     QByteArray csv;
-    Add_Line(csv, {QStringLiteral("ball"), QStringLiteral("panel 1 y"),
-                   QStringLiteral("panel 1 wave 1"), QStringLiteral("panel 1 wave 2"),
-                   QStringLiteral("panel 2 y"), QStringLiteral("panel 2 wave 3"),
-                   QStringLiteral("panel 2 wave 4")});
+    Add_Line(csv,
+             {QStringLiteral("ball"), QStringLiteral("panel 1 y"), QStringLiteral("panel 1 wave 1"),
+              QStringLiteral("panel 1 wave 2"), QStringLiteral("panel 2 y"),
+              QStringLiteral("panel 2 wave 3"), QStringLiteral("panel 2 wave 4")});
     const int now = history.Size() - 1;
     for (int ball = 0; ball < Simulation::Ball_Count; ++ball) {
         QStringList row{QString::number(ball)};

@@ -76,10 +76,8 @@ private slots:
         QTest::addColumn<int>("ticks");
         QTest::addRow("none") << Marks{} << 3;
         QTest::addRow("panel 1") << Marks{{1, 0}} << 5;
-        QTest::addRow("panel 2 then 1, no ticks")
-            << Marks{{2, 50}, {1, 7}} << 0;
-        QTest::addRow("three over a run")
-            << Marks{{1, 50}, {2, 0}, {2, 25}} << 501;
+        QTest::addRow("panel 2 then 1, no ticks") << Marks{{2, 50}, {1, 7}} << 0;
+        QTest::addRow("three over a run") << Marks{{1, 50}, {2, 0}, {2, 25}} << 501;
     }
     void marked_history()
     {
