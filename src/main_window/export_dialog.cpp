@@ -123,14 +123,14 @@ void frm_Export::Retranslate_Ui()
     fra_Picture->setTitle(tr("Εικόνα"));
     fra_Data->setTitle(tr("Δεδομένα (CSV)"));
     fra_Animation->setTitle(tr("Κίνηση"));
-    opt_Png->setText(tr("PNG"));
+    opt_Png->setText(QStringLiteral("PNG"));
     opt_Svg->setText(tr("SVG, διανυσματική"));
     opt_Pdf->setText(tr("PDF, διανυσματική"));
     opt_Csv_History->setText(tr("Ιστορικό των σημειωμένων σφαιριδίων"));
     opt_Csv_Positions->setText(tr("Θέσεις όλων των σφαιριδίων τώρα"));
-    opt_Gif->setText(tr("GIF"));
-    opt_Mp4->setText(tr("MP4"));
-    opt_Webm->setText(tr("WebM"));
+    opt_Gif->setText(QStringLiteral("GIF"));
+    opt_Mp4->setText(QStringLiteral("MP4"));
+    opt_Webm->setText(QStringLiteral("WebM"));
     cbo_Until->setItemText(0, tr("Ως το τέλος της κίνησης"));
     cbo_Until->setItemText(1, tr("Ως τον τωρινό χρόνο"));
     chk_Slow->setText(tr("Αργή κίνηση (1/4)"));
