@@ -7,6 +7,7 @@
 #include "support/window_test_support.h"
 
 #include <QAccessible>
+#include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QtTest>
@@ -71,15 +72,17 @@ Window_State State_Of(frm_dalvo &form)
             form.Timer1->isActive(), form.Zoom()};
 }
 
-// A run part way, two balls marked and the strip open: something to see in every format.
+// A run stepped to 2 s (a started run locks the export), two balls marked and the strip open:
+// something to see in every format.
 void Set_Up(frm_dalvo &form)
 {
     form.Change_Ball_colour(12, 1);
     form.Change_Ball_colour(40, 2);
     form.cmd_Graph_Click();
-    form.cmd_Go_Click();
-    Window_Test::Ticks(form, 60);
-    form.cmd_Go_Click(); // paused
+    for (int second = 0; second < 2; ++second) {
+        form.cmd_Clock_Click();
+        Window_Test::Ticks(form, 25);
+    }
 }
 
 // The mean difference of two pictures' channels, 0..255.
@@ -217,6 +220,7 @@ private slots:
         QFETCH(QString, suffix);
         frm_dalvo form;
         Set_Up(form);
+        QVERIFY(!form.Timer1->isActive() && form.cmd_Export->isEnabled());
         const Window_State before = State_Of(form);
         // Typed without its extension: the format's is added.
         const QString path =
