@@ -311,6 +311,35 @@ private slots:
         QVERIFY(form.cmd_Export->isEnabled());
     }
 
+    // At the window's zoom, every control inside its frame and its text in full, in both
+    // languages' longest texts; the picture is left beside the tests for a look.
+    void dialog_layout_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("150 %") << 150;
+    }
+    void dialog_layout()
+    {
+        QFETCH(int, zoom);
+        frm_dalvo form;
+        form.Set_Zoom(zoom);
+        frm_Export dialog(form);
+        QCOMPARE(dialog.size(), Client_Size(dialog, zoom / 100.0));
+        QCOMPARE(dialog.cmd_OK->font().pointSizeF(), form.cbo_Pace->font().pointSizeF());
+        for (const QWidget *w : dialog.findChildren<QWidget *>()) {
+            if (w->window() != &dialog || !w->isVisibleTo(&dialog) ||
+                w->parentWidget()->inherits("QComboBox"))
+                continue;
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()),
+                     qPrintable(w->objectName()));
+            if (qobject_cast<const QAbstractButton *>(w) && !qobject_cast<const QPushButton *>(w))
+                QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->objectName()));
+        }
+        QVERIFY(dialog.grab().save(
+            Window_Test::Output_Path(QStringLiteral("export_dialog_%1.png").arg(zoom))));
+    }
+
     // The history needs a marked ball; only a chosen format's own options are enabled.
     void dialog_options()
     {
