@@ -72,26 +72,26 @@ void frm_Export::Build_Controls()
         Place(frame, 120, top, 6360, height);
         return frame;
     };
-    fra_Picture = make_frame("fra_Picture", 90, 1350);
-    opt_Png = Make_Option(fra_Picture, "opt_Png", 240, 330, 1200);
-    cbo_Png_Zoom = Make_Zooms(fra_Picture, "cbo_Png_Zoom", {100, 150, 200, 300}, 1500, 315);
-    opt_Svg = Make_Option(fra_Picture, "opt_Svg", 240, 690, 5900);
-    opt_Pdf = Make_Option(fra_Picture, "opt_Pdf", 240, 1005, 5900);
+    frm_Picture = make_frame("frm_Picture", 90, 1350);
+    opt_Png = Make_Option(frm_Picture, "opt_Png", 240, 330, 1200);
+    cbo_Png_Zoom = Make_Zooms(frm_Picture, "cbo_Png_Zoom", {100, 150, 200, 300}, 1500, 315);
+    opt_Svg = Make_Option(frm_Picture, "opt_Svg", 240, 690, 5900);
+    opt_Pdf = Make_Option(frm_Picture, "opt_Pdf", 240, 1005, 5900);
 
-    fra_Data = make_frame("fra_Data", 1530, 1020);
-    opt_Csv_History = Make_Option(fra_Data, "opt_Csv_History", 240, 330, 5900);
-    opt_Csv_Positions = Make_Option(fra_Data, "opt_Csv_Positions", 240, 660, 5900);
+    frm_Data = make_frame("frm_Data", 1530, 1020);
+    opt_Csv_History = Make_Option(frm_Data, "opt_Csv_History", 240, 330, 5900);
+    opt_Csv_Positions = Make_Option(frm_Data, "opt_Csv_Positions", 240, 660, 5900);
 
-    fra_Animation = make_frame("fra_Animation", 2640, 1620);
-    opt_Gif = Make_Option(fra_Animation, "opt_Gif", 240, 330, 1200);
-    opt_Mp4 = Make_Option(fra_Animation, "opt_Mp4", 1560, 330, 1200);
-    opt_Webm = Make_Option(fra_Animation, "opt_Webm", 2880, 330, 1200);
-    cbo_Animation_Zoom = Make_Zooms(fra_Animation, "cbo_Animation_Zoom", {100, 150, 200}, 240, 720);
-    cbo_Until = new QComboBox(fra_Animation);
+    frm_Animation = make_frame("frm_Animation", 2640, 1620);
+    opt_Gif = Make_Option(frm_Animation, "opt_Gif", 240, 330, 1200);
+    opt_Mp4 = Make_Option(frm_Animation, "opt_Mp4", 1560, 330, 1200);
+    opt_Webm = Make_Option(frm_Animation, "opt_Webm", 2880, 330, 1200);
+    cbo_Animation_Zoom = Make_Zooms(frm_Animation, "cbo_Animation_Zoom", {100, 150, 200}, 240, 720);
+    cbo_Until = new QComboBox(frm_Animation);
     cbo_Until->setObjectName(QStringLiteral("cbo_Until"));
     cbo_Until->addItems({QString(), QString()});
     Place(cbo_Until, 1560, 720, 4560, 315);
-    chk_Slow = new CheckBox(QStringLiteral("chk_Slow"), {}, fra_Animation);
+    chk_Slow = new CheckBox(QStringLiteral("chk_Slow"), {}, frm_Animation);
     Place(chk_Slow, 240, 1170, 5880, 285);
 
     formats_ = new QButtonGroup(this);
@@ -120,9 +120,9 @@ void frm_Export::Build_Controls()
 void frm_Export::Retranslate_Ui()
 {
     setWindowTitle(tr("Εξαγωγή"));
-    fra_Picture->setTitle(tr("Εικόνα"));
-    fra_Data->setTitle(tr("Δεδομένα (CSV)"));
-    fra_Animation->setTitle(tr("Κίνηση"));
+    frm_Picture->setTitle(tr("Εικόνα"));
+    frm_Data->setTitle(tr("Δεδομένα (CSV)"));
+    frm_Animation->setTitle(tr("Κίνηση"));
     opt_Png->setText(QStringLiteral("PNG"));
     opt_Svg->setText(tr("SVG, διανυσματική"));
     opt_Pdf->setText(tr("PDF, διανυσματική"));

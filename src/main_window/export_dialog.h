@@ -33,7 +33,7 @@ public:
     static QString Suffix_Of(Exporting::Format format);
     static QString Filter_Of(Exporting::Format format);
 
-    Frame *fra_Picture, *fra_Data, *fra_Animation;
+    Frame *frm_Picture, *frm_Data, *frm_Animation;
     QRadioButton *opt_Png, *opt_Svg, *opt_Pdf, *opt_Csv_History, *opt_Csv_Positions, *opt_Gif,
         *opt_Mp4, *opt_Webm;
     QComboBox *cbo_Png_Zoom, *cbo_Animation_Zoom, *cbo_Until;
