@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Θέσεις όλων των σφαιριδίων τώρα</source>
-        <translation>All balls' positions now</translation>
+        <translation>All balls&apos; positions now</translation>
     </message>
     <message>
         <source>Ως το τέλος της κίνησης</source>
@@ -373,6 +373,14 @@
         <translation>The export to the file %1 failed.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ο φάκελος %1 δεν υπάρχει.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Δεν επιτρέπεται η εγγραφή στον φάκελο %1.</source>
+        <translation>The folder %1 cannot be written to.</translation>
     </message>
 </context>
 </TS>

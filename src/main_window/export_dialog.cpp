@@ -259,11 +259,19 @@ void frm_dalvo::cmd_Export_Click()
             });
         const bool cancelled = progress.wasCanceled();
         progress.close();
-        if (!error.isEmpty() && !cancelled)
-            Message_Boxes::Message_Box(this,
-                                       tr("Η εξαγωγή στο αρχείο %1 δεν έγινε.\n\n%2")
-                                           .arg(QDir::toNativeSeparators(path), error),
-                                       tr("Εξαγωγή"),
-                                       Message_Boxes::Ok_Only + Message_Boxes::Exclamation_Icon);
+        if (error.isEmpty() || cancelled)
+            return;
+        // The usual causes said in the user's words; anything else as the export tells it.
+        const QFileInfo in(QFileInfo(path).absolutePath());
+        const QString where = QDir::toNativeSeparators(in.absoluteFilePath());
+        const QString reason = !in.isDir() ? tr("Ο φάκελος %1 δεν υπάρχει.").arg(where)
+                               : !in.isWritable()
+                                   ? tr("Δεν επιτρέπεται η εγγραφή στον φάκελο %1.").arg(where)
+                                   : error;
+        Message_Boxes::Message_Box(this,
+                                   tr("Η εξαγωγή στο αρχείο %1 δεν έγινε.\n\n%2")
+                                       .arg(QDir::toNativeSeparators(path), reason),
+                                   tr("Εξαγωγή"),
+                                   Message_Boxes::Ok_Only + Message_Boxes::Exclamation_Icon);
     });
 }

@@ -311,6 +311,7 @@ private slots:
         const QString path = Export(form, Pick("opt_Pdf"), QStringLiteral("missing/picture.pdf"));
         QCOMPARE(boxes.Boxes().size(), 1);
         QVERIFY(boxes.Texts().first().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(boxes.Texts().first().contains(QStringLiteral("δεν υπάρχει")));
         QCOMPARE(boxes.Boxes().first().icon, QMessageBox::Warning);
         QVERIFY(!QFileInfo::exists(path));
         QVERIFY(form.cmd_Export->isEnabled());
