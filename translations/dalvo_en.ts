@@ -60,6 +60,85 @@
     </message>
 </context>
 <context>
+    <name>frm_Export</name>
+    <message>
+        <source>Εξαγωγή</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Εικόνα</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Δεδομένα (CSV)</source>
+        <translation>Data (CSV)</translation>
+    </message>
+    <message>
+        <source>Κίνηση</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>SVG, διανυσματική</source>
+        <translation>SVG, vector drawing</translation>
+    </message>
+    <message>
+        <source>PDF, διανυσματική</source>
+        <translation>PDF, vector drawing</translation>
+    </message>
+    <message>
+        <source>Ιστορικό των σημειωμένων σφαιριδίων</source>
+        <translation>History of the marked balls</translation>
+    </message>
+    <message>
+        <source>Θέσεις όλων των σφαιριδίων τώρα</source>
+        <translation>All balls&apos; positions now</translation>
+    </message>
+    <message>
+        <source>Ως το τέλος της κίνησης</source>
+        <translation>To the end of the run</translation>
+    </message>
+    <message>
+        <source>Ως τον τωρινό χρόνο</source>
+        <translation>To the present time</translation>
+    </message>
+    <message>
+        <source>Αργή κίνηση (1/4)</source>
+        <translation>Slow motion (1/4)</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Εικόνα PNG</source>
+        <translation>PNG picture</translation>
+    </message>
+    <message>
+        <source>Σχέδιο SVG</source>
+        <translation>SVG drawing</translation>
+    </message>
+    <message>
+        <source>Έγγραφο PDF</source>
+        <translation>PDF document</translation>
+    </message>
+    <message>
+        <source>Δεδομένα CSV</source>
+        <translation>CSV data</translation>
+    </message>
+    <message>
+        <source>Κινούμενη εικόνα GIF</source>
+        <translation>GIF animation</translation>
+    </message>
+    <message>
+        <source>Βίντεο %1</source>
+        <translation>%1 video</translation>
+    </message>
+</context>
+<context>
     <name>frm_dalvo</name>
     <message>
         <source>Άνοιγμα σεναρίου</source>
@@ -270,6 +349,38 @@
         <source>Μέσο %1, c (σφαιρίδια/s):</source>
         <extracomment>The propagation speed in ball spacings a second.</extracomment>
         <translation>Medium %1, c (balls/s):</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή (Ctrl+E)</source>
+        <translation>Export (Ctrl+E)</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Καρέ %1 από %2</source>
+        <translation>Frame %1 of %2</translation>
+    </message>
+    <message>
+        <source>Η εξαγωγή στο αρχείο %1 δεν έγινε.
+
+%2</source>
+        <translation>The export to the file %1 failed.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Ο φάκελος %1 δεν υπάρχει.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Δεν επιτρέπεται η εγγραφή στον φάκελο %1.</source>
+        <translation>The folder %1 cannot be written to.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,13 @@
 #include <QHash>
 #include <QImage>
 
+class QPainter;
+
+// Draws a ball filling `box` in colour `body`, hatched in `second` (pattern 4 rises, any other
+// falls to the right); its hatch and ring are `scale` times as wide as at 100 %.
+void Paint_Ball(QPainter &painter, const QRectF &box, double scale, quint32 body, quint32 second,
+                int pattern);
+
 // The pictures of a panel's balls. Balls change size only with the zoom, so each look is drawn
 // once and then copied.
 class Ball_Images

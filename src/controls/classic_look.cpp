@@ -3,10 +3,13 @@
 
 #include "controls/colours.h"
 #include "controls/frame.h"
+#include "controls/paint_cache.h"
 #include "controls/placement.h"
 
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace {
 
@@ -30,6 +33,70 @@ public:
         default:
             return size;
         }
+    }
+    // The style draws its arrows through a bitmap; a vector file gets them as the same triangles.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const bool arrow = element == PE_IndicatorArrowUp || element == PE_IndicatorArrowDown ||
+                           element == PE_IndicatorArrowLeft || element == PE_IndicatorArrowRight;
+        if (arrow && option && painter && Paints_Vectors(*painter))
+            Draw_Arrow(element, *option, *painter);
+        else
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    // A scroll bar's trough is a pattern of two colours, which SVG readers do not show alike; a
+    // vector file gets the colour the pattern reads as.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const bool trough = element == CE_ScrollBarAddPage || element == CE_ScrollBarSubPage;
+        if (!trough || !option || !painter || !Paints_Vectors(*painter) ||
+            (option->state & State_Sunken)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        const QColor light = option->palette.light().color(),
+                     face = option->palette.window().color();
+        painter->fillRect(option->rect,
+                          QColor((light.red() + face.red()) / 2, (light.green() + face.green()) / 2,
+                                 (light.blue() + face.blue()) / 2));
+    }
+
+private:
+    static void Draw_Arrow(PrimitiveElement element, const QStyleOption &option, QPainter &painter)
+    {
+        const QRect r = option.rect;
+        const int size = std::min(r.width(), r.height());
+        if (size <= 1)
+            return;
+        const int border = size / 5, square = 2 * (size / 2), half = square / 2;
+        QPolygon a;
+        if (element == PE_IndicatorArrowUp)
+            a.setPoints(3, border, half, half, border, square - border, half);
+        else if (element == PE_IndicatorArrowDown)
+            a.setPoints(3, border, half, half, square - border, square - border, half);
+        else if (element == PE_IndicatorArrowRight)
+            a.setPoints(3, square - border, half, half, border, half, square - border);
+        else
+            a.setPoints(3, border, half, half, border, half, square - border);
+        const QPoint centre = a.boundingRect().center();
+        painter.save();
+        painter.translate(r.x() + (r.width() - size) / 2 + half - centre.x() - 1,
+                          r.y() + (r.height() - size) / 2 + half - centre.y() - 1);
+        QColor colour = option.palette.buttonText().color();
+        if (!(option.state & State_Enabled)) {
+            // Engraved: a light copy one pixel down and right.
+            painter.setPen(option.palette.light().color());
+            painter.setBrush(option.palette.light().color());
+            painter.drawPolygon(a.translated(1, 1));
+            colour = option.palette.mid().color();
+        }
+        painter.setPen(colour);
+        painter.setBrush(colour);
+        painter.drawPolygon(a);
+        painter.restore();
     }
 };
 

@@ -15,7 +15,19 @@ void CommandButton::Draw(QStylePainter &painter)
 {
     QStyleOptionToolButton option;
     initStyleOption(&option);
+    // Onto a vector device the picture is drawn from its source, not as the icon's bitmap.
+    const bool from_source = picture_ && Paints_Vectors(painter);
+    if (from_source)
+        option.icon = QIcon();
     painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    if (!from_source)
+        return;
+    QRectF target(QPointF(), QSizeF(option.iconSize));
+    target.moveCenter(QRectF(rect()).center());
+    // As the disabled icon is drawn greyed.
+    if (!isEnabled())
+        painter.setOpacity(0.5);
+    Paint_Picture(painter, target, *picture_);
 }
 
 void CommandButton::Set_Picture(Picture picture)

@@ -18,6 +18,10 @@ public:
     // Shows the picture at the control's size, drawn afresh when that is not the picture's own.
     void Show_Picture() override;
 
+protected:
+    // Onto a vector device the picture is drawn from its source.
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     Picture picture_;
 };

@@ -1,10 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/paint_cache.h"
 
+#include <QPaintEngine>
 #include <QStylePainter>
+
+bool Paints_Vectors(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!engine)
+        return false;
+    switch (engine->type()) {
+    case QPaintEngine::SVG:
+    case QPaintEngine::Pdf:
+    case QPaintEngine::Picture:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void Paint_Cache::Paint(QWidget &control, const std::function<void(QStylePainter &)> &draw)
 {
+    QStylePainter on_control(&control);
+    if (Paints_Vectors(on_control)) {
+        draw(on_control);
+        return;
+    }
     const qreal ratio = control.devicePixelRatioF();
     if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio ||
         drawn_.deviceIndependentSize() != QSizeF(control.size())) {
@@ -18,5 +39,5 @@ void Paint_Cache::Paint(QWidget &control, const std::function<void(QStylePainter
         painter.setBackground(control.palette().brush(control.backgroundRole()));
         draw(painter);
     }
-    QPainter(&control).drawPixmap(0, 0, drawn_);
+    on_control.drawPixmap(0, 0, drawn_);
 }

@@ -6,7 +6,12 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
 class QStylePainter;
+
+// Whether a painter draws onto a vector device (an SVG or PDF file, a recorded picture): what is
+// drawn there is kept as shapes and text, so it must not be drawn through a bitmap.
+bool Paints_Vectors(const QPainter &painter);
 
 // The picture of a control's last painting. A window repaints all its controls for a screenshot
 // or a print, and copying a picture costs far less than drawing a control; the control forgets
@@ -15,7 +20,8 @@ class Paint_Cache
 {
 public:
     void Forget() { drawn_ = QPixmap(); }
-    // Draws the control through `draw` (given a painter on the picture) only when needed.
+    // Draws the control through `draw` (given a painter on the picture) only when needed; onto a
+    // vector device it draws directly.
     void Paint(QWidget &control, const std::function<void(QStylePainter &)> &draw);
     // Forgets the picture at any event that can change the look: all but paints.
     void Watch(const QEvent *event)

@@ -37,6 +37,15 @@ Picture Load_Picture(const QString &resource, QSize pixels)
     return std::make_shared<const Drawn_Picture>(Draw_Svg(resource, pixels), resource);
 }
 
+void Paint_Picture(QPainter &painter, const QRectF &target, const QPixmap &picture)
+{
+    if (const auto *drawn = dynamic_cast<const Drawn_Picture *>(&picture)) {
+        QSvgRenderer(drawn->Source()).render(&painter, target);
+        return;
+    }
+    painter.drawPixmap(target, picture, QRectF(picture.rect()));
+}
+
 QPixmap Picture_At(const QPixmap &picture, QSize size, qreal ratio)
 {
     if (picture.isNull() ||

@@ -2,6 +2,7 @@
 #include "controls/picture_box.h"
 
 #include "controls/colours.h"
+#include "controls/paint_cache.h"
 #include "controls/placement.h"
 #include "controls/twips.h"
 
@@ -161,6 +162,12 @@ void PictureBox::Paint_Balls(QPainter &painter, double zoom)
     // Balls are drawn at the device's pixels, so a desktop that scales shows them sharp too.
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const double to_pixels = Twips::To_Pixels_F(1, zoom), reach = Reach();
+    // A vector file may not keep the panel's clip (SVG does not): there balls are drawn directly,
+    // and those out of the panel (the parked component balls) not at all.
+    const bool vectors = Paints_Vectors(painter);
+    const int border = 2 * Twips::To_Pixels(Border, zoom);
+    const QRectF inside(0, 0, Twips::To_Pixels(width_, zoom) - border,
+                        Twips::To_Pixels(height_, zoom) - border);
     for (const Shape *shape : shapes_) {
         if (!shape->Visible())
             continue;
@@ -173,6 +180,13 @@ void PictureBox::Paint_Balls(QPainter &painter, double zoom)
             continue;
         const QPointF top_left = centre * to_pixels - QPointF(diameter, diameter) / 2.0;
         const QPoint at(qRound(top_left.x()), qRound(top_left.y()));
+        if (vectors) {
+            const QRectF drawn(top_left, QSizeF(diameter, diameter));
+            if (inside.intersects(drawn))
+                Paint_Ball(painter, drawn, zoom, shape->BackColor(), shape->Second_Colour(),
+                           shape->Pattern());
+            continue;
+        }
         const int pixels = ratio == 1.0 ? diameter : qRound(diameter * ratio);
         const QImage &ball = ball_images_.Image(shape->BackColor(), shape->Second_Colour(),
                                                 shape->Pattern(), pixels, zoom * ratio);

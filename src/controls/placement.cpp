@@ -132,7 +132,7 @@ void Apply_Zoom(QWidget &window, double zoom, QPoint origin)
     }
 }
 
-QImage Render_At_Zoom(QWidget &window, double zoom)
+void Paint_At_Zoom(QWidget &window, double zoom, QPainter &painter)
 {
     // The window's own size stays, so the desktop sees no change; its controls are laid out at
     // the zoom for the time of the drawing and put back before any of them is painted again.
@@ -149,14 +149,20 @@ QImage Render_At_Zoom(QWidget &window, double zoom)
     } restore{window, Zoom_Of(&window), window.property(Origin_Key).toPoint()};
     window.setProperty(Fine_Lines_Key, true);
     Apply_Zoom(window, zoom);
-    QImage image(Client_Size(window, zoom), QImage::Format_ARGB32_Premultiplied);
-    image.fill(window.palette().color(window.backgroundRole()));
-    QPainter painter(&image);
+    painter.fillRect(QRect(QPoint(), Client_Size(window, zoom)),
+                     window.palette().color(window.backgroundRole()));
     for (QObject *child : window.children()) {
         auto *control = qobject_cast<QWidget *>(child);
         if (control && !control->isWindow() && control->isVisibleTo(&window))
             control->render(&painter, control->pos());
     }
+}
+
+QImage Render_At_Zoom(QWidget &window, double zoom)
+{
+    QImage image(Client_Size(window, zoom), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    Paint_At_Zoom(window, zoom, painter);
     painter.end();
     return image;
 }

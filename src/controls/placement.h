@@ -27,6 +27,9 @@ void Apply_Zoom(QWidget &window, double zoom, QPoint origin = QPoint());
 // the window keeps its size and its look on the screen. Lines drawn with Line_Width are one pixel
 // wide in it, the finest the image can hold (printing).
 QImage Render_At_Zoom(QWidget &window, double zoom);
+// The same drawn by any painter, from its origin: an SVG or PDF file gets shapes and text.
+class QPainter;
+void Paint_At_Zoom(QWidget &window, double zoom, QPainter &painter);
 // The width of a panel's line at the window's zoom: it grows with the zoom, except in a
 // Render_At_Zoom image.
 double Line_Width(const QWidget *control);

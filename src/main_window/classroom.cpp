@@ -27,7 +27,8 @@ void frm_dalvo::Name_Controls()
                                        {cmd_Save, tr("Αποθήκευση σεναρίου")},
                                        {cmd_Print, tr("Εκτύπωση του παραθύρου")},
                                        {cmd_Info, tr("Πληροφορίες για το Dalvo")},
-                                       {cmd_Exit, tr("Έξοδος από το πρόγραμμα")}}) {
+                                       {cmd_Exit, tr("Έξοδος από το πρόγραμμα")},
+                                       {cmd_Export, tr("Εξαγωγή (Ctrl+E)")}}) {
         button->setAccessibleName(name);
         button->setToolTip(name);
     }

@@ -2,6 +2,7 @@
 #include "main_window/exporting.h"
 
 #include "controls/placement.h"
+#include "main_window/export_files.h"
 #include "main_window/frm_dalvo.h"
 
 #include <QFileInfo>
@@ -26,12 +27,23 @@ QString Export_To_File(frm_dalvo &window, const QString &path, const Options &op
                        const Progress &)
 {
     const std::optional<Format> format = Format_Of(path);
-    if (format != Format::Png)
+    if (format != Format::Png && format != Format::Svg && format != Format::Pdf &&
+        format != Format::Csv)
         return QStringLiteral("Unknown file type: %1").arg(QFileInfo(path).fileName());
-    const QImage picture = Render_At_Zoom(window, options.Zoom / 100.0);
     // Written beside the old file and renamed over it only when whole.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Could not write %1: %2").arg(path, file.errorString());
+    bool written = false;
+    if (format == Format::Png)
+        written = Render_At_Zoom(window, options.Zoom / 100.0).save(&file, "PNG");
+    else if (format == Format::Svg)
+        written = Write_Svg(window, file);
+    else if (format == Format::Pdf)
+        written = Write_Pdf(window, file);
+    else
+        written = file.write(Csv_Of(window, options.Csv)) >= 0;
+    if (!written || !file.commit())
         return QStringLiteral("Could not write %1: %2").arg(path, file.errorString());
     return {};
 }

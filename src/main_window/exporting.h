@@ -25,12 +25,21 @@ enum class Format
 // The format a file name asks for by its extension (case-insensitive), or none.
 std::optional<Format> Format_Of(const QString &path);
 
+// What a CSV file holds: the marked balls' history, or all balls' positions now.
+enum class Csv_Content
+{
+    Marked_History,
+    Positions
+};
+
 struct Options
 {
-    int Zoom = 100;             // percent
-    std::optional<float> Until; // seconds; none: the end of the run (animations, data), the
-                                // window's present time (pictures)
-    bool Slow = false;          // animations: each tick held for four frames
+    int Zoom = 100;                 // percent
+    std::optional<float> Until;     // seconds; none: the end of the run (animations, data), the
+                                    // window's present time (pictures)
+    bool Slow = false;              // animations: each tick held for four frames
+    std::optional<Csv_Content> Csv; // none: the marked balls' history while a ball is marked,
+                                    // else all balls' positions
 };
 
 // Called with the frames done and their count; returning false cancels the export.

@@ -63,6 +63,7 @@ void frm_dalvo::Connect_Handlers()
     connect(cmd_Print, &QToolButton::clicked, this, &frm_dalvo::cmd_Print_Click);
     connect(cmd_Info, &QToolButton::clicked, this, &frm_dalvo::cmd_Info_Click);
     connect(cmd_Exit, &QToolButton::clicked, this, &frm_dalvo::cmd_Exit_Click);
+    connect(cmd_Export, &QToolButton::clicked, this, &frm_dalvo::cmd_Export_Click);
     connect(cbo_Pace, &QComboBox::currentIndexChanged, this, &frm_dalvo::cbo_Pace_Click);
     connect(cmd_Graph, &QToolButton::clicked, this, &frm_dalvo::cmd_Graph_Click);
     connect(cmd_Language, &QPushButton::clicked, this, &frm_dalvo::cmd_Language_Click);

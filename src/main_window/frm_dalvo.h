@@ -84,9 +84,13 @@ public:
     // files this way); an empty factory restores the default printer (commands.cpp).
     void Set_Printer_Factory(Printing::Printer_Factory factory);
     std::unique_ptr<QPrinter> Printer() const;
+    // Export file names come from the asker (given the name offered and the filter) instead of
+    // the file dialog (tests); an empty asker restores the dialog (export_dialog.cpp).
+    using Export_File_Asker = std::function<QString(const QString &offered, const QString &filter)>;
+    void Set_Export_File_Asker(Export_File_Asker asker);
 
     // Controls on the window itself.
-    CommandButton *cmd_Open, *cmd_Save, *cmd_Print, *cmd_Info, *cmd_Exit;
+    CommandButton *cmd_Open, *cmd_Save, *cmd_Print, *cmd_Info, *cmd_Exit, *cmd_Export;
     CommandButton *cmd_Back, *cmd_Go, *cmd_Clock;
     // The other language's code ("EN" while the interface is Greek); with more languages shipped
     // it opens a list of them.
@@ -159,6 +163,8 @@ public slots:
     void cmd_Print_Click();
     void cmd_Info_Click();
     void cmd_Exit_Click();
+    // export_dialog.cpp
+    void cmd_Export_Click();
     // graph.cpp
     void cmd_Graph_Click();
     // language.cpp
@@ -216,6 +222,7 @@ private:
     Simulation::Pace_Schedule pace_;
     QElapsedTimer wall_clock_;
     Printing::Printer_Factory printer_factory_;
+    Export_File_Asker export_file_asker_;
     bool presenting_ = false;
     double zoom_before_presenting_ = 1;
     QPoint place_before_presenting_;

@@ -148,6 +148,8 @@ void frm_dalvo::Build_Controls()
     Set_Background(cmd_Info, Colours::System + 15);
     cmd_Exit = Make_Button(this, "cmd_Exit", 2700, 225, nullptr);
     cmd_Exit->setFont(Window_Font(true));
+    cmd_Export =
+        Make_Button(this, "cmd_Export", 3330, 225, Load_Picture(":/pictures/export.svg", bitmap));
     cmd_Back =
         Make_Button(this, "cmd_Back", 6750, 10395, Load_Picture(":/pictures/back.svg", icon));
     cmd_Go = Make_Button(this, "cmd_Go", 7470, 10395, Load_Picture(":/pictures/start.svg", icon));

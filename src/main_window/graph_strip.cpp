@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/graph_strip.h"
 
+#include "controls/paint_cache.h"
 #include "controls/placement.h"
 #include "controls/twips.h"
 
@@ -68,6 +69,20 @@ void Graph_Strip::Draw_Afresh(const Drawn_For &wanted)
 void Graph_Strip::paintEvent(QPaintEvent *)
 {
     const Drawn_For wanted = Wanted();
+    QPainter painter(this);
+    if (Paints_Vectors(painter)) {
+        // A vector file gets the strip drawn whole, as shapes and text.
+        const QRectF plot = Plot_Rect();
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.setFont(wanted.font);
+        Graph::Draw_Axes(painter, plot, scale_);
+        Graph::Draw_Legend(painter, In_Pixels(Legend_Twips, Zoom_Of(this)), marks_,
+                           wanted.line_width);
+        Graph::Draw_Traces(painter, plot, scale_, history_, marks_, 0, history_.Size(),
+                           wanted.line_width);
+        Draw_Present_Of(painter, plot, wanted.line_width);
+        return;
+    }
     if (drawn_.isNull() || !(wanted == drawn_for_))
         Draw_Afresh(wanted);
     const QRectF plot = Plot_Rect();
@@ -77,8 +92,12 @@ void Graph_Strip::paintEvent(QPaintEvent *)
                            history_.Size(), wanted.line_width);
         drawn_ticks_ = history_.Size();
     }
-    QPainter painter(this);
     painter.drawPixmap(0, 0, drawn_);
+    Draw_Present_Of(painter, plot, wanted.line_width);
+}
+
+void Graph_Strip::Draw_Present_Of(QPainter &painter, const QRectF &plot, double line_width) const
+{
     const double now = history_.Size() > 0 ? history_.Time(history_.Size() - 1) : 0;
-    Graph::Draw_Present(painter, plot, scale_, now, wanted.line_width);
+    Graph::Draw_Present(painter, plot, scale_, now, line_width);
 }

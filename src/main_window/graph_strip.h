@@ -48,6 +48,8 @@ private:
     };
     Drawn_For Wanted() const;
     void Draw_Afresh(const Drawn_For &wanted);
+    // The line of the present time, over the traces.
+    void Draw_Present_Of(QPainter &painter, const QRectF &plot, double line_width) const;
 
     const Simulation::Tick_History &history_;
     Graph::Marks marks_;

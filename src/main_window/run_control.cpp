@@ -68,8 +68,8 @@ void frm_dalvo::cmd_Go_Click()
             Dalvo_module::Disable_Wave_Attr(*this);
             for (CheckBox *box : {chk_wave1, chk_wave2, chk_wave3, chk_wave4})
                 box->setEnabled(false);
-            for (CommandButton *button :
-                 {cmd_Clock, cmd_Back, cmd_Save, cmd_Open, cmd_Print, cmd_Info, cmd_Exit})
+            for (CommandButton *button : {cmd_Clock, cmd_Back, cmd_Save, cmd_Open, cmd_Print,
+                                          cmd_Export, cmd_Info, cmd_Exit})
                 button->setEnabled(false);
             clock_mode_ = 0;
             if (!Timer1->isActive())
@@ -104,7 +104,8 @@ void frm_dalvo::cmd_Back_Click()
         cmd_Go->Set_Picture(Image2->Shown_Picture());
         cmd_Clock->setEnabled(true);
         cmd_Back->setEnabled(false);
-        for (CommandButton *button : {cmd_Save, cmd_Open, cmd_Print, cmd_Info, cmd_Exit})
+        for (CommandButton *button :
+             {cmd_Save, cmd_Open, cmd_Print, cmd_Export, cmd_Info, cmd_Exit})
             button->setEnabled(true);
         for (CheckBox *box : {chk_wave1, chk_wave2, chk_wave3, chk_wave4})
             box->setEnabled(true);
@@ -133,21 +134,24 @@ void frm_dalvo::Start_Timer1()
     Timer1->start(pace_.Interval_Ms());
 }
 
-// F5, F6, F7 and F8 act as a click on cmd_Go, cmd_Clock, cmd_Back and cmd_Graph wherever the focus
-// is in the window, and only while the button itself could be clicked. Held down, a key acts once.
+// F5, F6, F7, F8 and Ctrl+E act as a click on cmd_Go, cmd_Clock, cmd_Back, cmd_Graph and cmd_Export
+// wherever the focus is in the window, and only while the button itself could be clicked. Held
+// down, a key acts once.
 // The open pace list is a window of its own that takes the keys: there a key closes the list, then
 // acts.
 void frm_dalvo::Connect_Keys()
 {
-    const std::pair<Qt::Key, CommandButton *> keys[] = {{Qt::Key_F5, cmd_Go},
-                                                        {Qt::Key_F6, cmd_Clock},
-                                                        {Qt::Key_F7, cmd_Back},
-                                                        {Qt::Key_F8, cmd_Graph}};
+    const std::pair<QKeySequence, CommandButton *> keys[] = {
+        {QKeySequence(Qt::Key_F5), cmd_Go},
+        {QKeySequence(Qt::Key_F6), cmd_Clock},
+        {QKeySequence(Qt::Key_F7), cmd_Back},
+        {QKeySequence(Qt::Key_F8), cmd_Graph},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), cmd_Export}};
     QWidget *pace_list = cbo_Pace->view()->window();
     for (const auto &[key, button] : keys)
         for (QWidget *scope : {static_cast<QWidget *>(this), pace_list}) {
-            auto *shortcut = new QShortcut(QKeySequence(key), scope);
-            shortcut->setObjectName(QStringLiteral("key_") + QKeySequence(key).toString());
+            auto *shortcut = new QShortcut(key, scope);
+            shortcut->setObjectName(QStringLiteral("key_") + key.toString());
             shortcut->setContext(Qt::WindowShortcut);
             shortcut->setAutoRepeat(false);
             connect(shortcut, &QShortcut::activated, button, [this, pace_list, button] {
@@ -190,9 +194,9 @@ Simulation::Run_Observation frm_dalvo::Run_Observed() const
                                      cmd_Clock->isEnabled(),
                                      cmd_Back->isEnabled(),
                                      false};
-    for (const QWidget *control :
-         std::initializer_list<const QWidget *>{chk_wave1, chk_wave2, chk_wave3, chk_wave4,
-                                                cmd_Save, cmd_Open, cmd_Print, cmd_Info, cmd_Exit})
+    for (const QWidget *control : std::initializer_list<const QWidget *>{
+             chk_wave1, chk_wave2, chk_wave3, chk_wave4, cmd_Save, cmd_Open, cmd_Print, cmd_Export,
+             cmd_Info, cmd_Exit})
         seen.setup_locked = seen.setup_locked || !control->isEnabled();
     return seen;
 }

@@ -254,7 +254,7 @@ private slots:
             if (qobject_cast<CommandButton *>(w) || qobject_cast<CheckBox *>(w) ||
                 qobject_cast<ScrollBar *>(w))
                 controls << w;
-        QCOMPARE(controls.size(), 2 + 9 + 8 + 10);
+        QCOMPARE(controls.size(), 2 + 10 + 8 + 10);
         QMap<QString, QString> names; // name -> control
         for (QWidget *w : controls) {
             const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
@@ -265,12 +265,12 @@ private slots:
         QCOMPARE(names.value("Κύμα 1, κάτω μέσο"), "chk_wave3");
         QCOMPARE(names.value("Χρόνος t σε δευτερόλεπτα"), "lbl_time");
         QStringList tips;
-        for (const QWidget *w :
-             std::array<const QWidget *, 6>{form.cmd_Open, form.cmd_Save, form.cmd_Print,
-                                            form.cmd_Info, form.cmd_Clock, form.cmd_Back})
+        for (const QWidget *w : std::array<const QWidget *, 7>{
+                 form.cmd_Open, form.cmd_Save, form.cmd_Print, form.cmd_Export, form.cmd_Info,
+                 form.cmd_Clock, form.cmd_Back})
             tips << w->toolTip();
         QCOMPARE(tips.join(", "), "Άνοιγμα σεναρίου, Αποθήκευση σεναρίου, Εκτύπωση του παραθύρου, "
-                                  "Πληροφορίες για το Dalvo, "
+                                  "Εξαγωγή (Ctrl+E), Πληροφορίες για το Dalvo, "
                                   "Ως το επόμενο δευτερόλεπτο (F6), Επαναφορά στο t = 0 (F7)");
     }
 };

@@ -29,11 +29,11 @@ Look Look_Of(const frm_dalvo &form)
     for (const CommandButton *button : {form.cmd_Go, form.cmd_Clock, form.cmd_Back})
         enabled += button->isEnabled() ? button->objectName()[4] : u'-';
     int free = 0;
-    for (const QWidget *w : std::array<const QWidget *, 9>{
-             form.cmd_Save, form.cmd_Open, form.cmd_Print, form.cmd_Info, form.cmd_Exit,
-             form.chk_wave1, form.chk_wave2, form.chk_wave3, form.chk_wave4})
+    for (const QWidget *w : std::array<const QWidget *, 10>{
+             form.cmd_Save, form.cmd_Open, form.cmd_Print, form.cmd_Export, form.cmd_Info,
+             form.cmd_Exit, form.chk_wave1, form.chk_wave2, form.chk_wave3, form.chk_wave4})
         free += w->isEnabled();
-    QString set_up = free == 0 ? "locked" : free == 9 ? "free" : "mixed";
+    QString set_up = free == 0 ? "locked" : free == 10 ? "free" : "mixed";
     // The attribute controls follow the lock and the wave selection.
     for (int i = 0; i < 4; ++i)
         for (const QWidget *w : form.Wave_Attr(i))
