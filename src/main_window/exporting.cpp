@@ -2,6 +2,7 @@
 #include "main_window/exporting.h"
 
 #include "controls/placement.h"
+#include "main_window/export_run.h"
 #include "main_window/frm_dalvo.h"
 
 #include <QFileInfo>
@@ -23,12 +24,16 @@ std::optional<Format> Format_Of(const QString &path)
 }
 
 QString Export_To_File(frm_dalvo &window, const QString &path, const Options &options,
-                       const Progress &)
+                       const Progress &progress)
 {
     const std::optional<Format> format = Format_Of(path);
+    if (format == Format::Gif || format == Format::Mp4 || format == Format::Webm)
+        return Write_Animation(window, path, *format, options, progress);
     if (format != Format::Png)
         return QStringLiteral("Unknown file type: %1").arg(QFileInfo(path).fileName());
-    const QImage picture = Render_At_Zoom(window, options.Zoom / 100.0);
+    const QImage picture =
+        options.Until ? Render_At_Zoom(*Run_Copy(window, *options.Until), options.Zoom / 100.0)
+                      : Render_At_Zoom(window, options.Zoom / 100.0);
     // Written beside the old file and renamed over it only when whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
