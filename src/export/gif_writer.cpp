@@ -69,6 +69,7 @@ public:
     }
 
     GifByteType Transparent() const { return static_cast<GifByteType>(colours_.size()); }
+    QRgb Colour(GifByteType index) const { return colours_[index]; }
     // Holds every colour of the histogram as it is.
     bool Holds(const Histogram &counts) const
     {
@@ -77,11 +78,15 @@ public:
     }
     GifByteType Index_Of(QRgb colour)
     {
-        if (const auto found = index_.find(colour); found != index_.end())
-            return found->second;
-        const GifByteType nearest = Nearest(colour);
-        index_.emplace(colour, nearest);
-        return nearest;
+        if (colour == last_colour_ && last_index_ >= 0)
+            return static_cast<GifByteType>(last_index_);
+        const auto found = index_.find(colour);
+        const GifByteType index = found != index_.end() ? found->second : Nearest(colour);
+        if (found == index_.end())
+            index_.emplace(colour, index);
+        last_colour_ = colour;
+        last_index_ = index;
+        return index;
     }
     // The colour map GIF stores: a power of two entries, the transparent one included.
     ColorMapObject *Map() const
@@ -124,6 +129,8 @@ private:
 
     std::vector<QRgb> colours_;
     std::unordered_map<QRgb, GifByteType> index_;
+    QRgb last_colour_ = 0;
+    int last_index_ = -1;
 };
 
 // The smallest rectangle holding every pixel that differs; empty when none does.
@@ -196,9 +203,15 @@ public:
             const auto *now = reinterpret_cast<const QRgb *>(image.constScanLine(y));
             const auto *was =
                 first ? now : reinterpret_cast<const QRgb *>(previous_.constScanLine(y));
+            // Neighbours mostly share a colour: one look-up per run of it.
+            QRgb colour = 0;
+            int *count = nullptr;
             for (int x = rect.left(); x <= rect.right(); ++x)
-                if (first || now[x] != was[x])
-                    ++counts[now[x]];
+                if (first || now[x] != was[x]) {
+                    if (!count || now[x] != colour)
+                        count = &counts[colour = now[x]];
+                    ++*count;
+                }
         }
         if (first && !Start(counts))
             return false;
@@ -219,9 +232,16 @@ public:
             const auto *now = reinterpret_cast<const QRgb *>(image.constScanLine(y));
             const auto *was =
                 first ? now : reinterpret_cast<const QRgb *>(previous_.constScanLine(y));
-            for (int x = rect.left(); x <= rect.right(); ++x)
-                line[std::size_t(x - rect.left())] =
-                    first || now[x] != was[x] ? palette.Index_Of(now[x]) : palette.Transparent();
+            // An unchanged pixel is transparent, or, where the pixel before it has its very colour,
+            // that pixel's index again: the same picture, in longer runs that compress better.
+            GifByteType run = palette.Transparent();
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (first || now[x] != was[x])
+                    run = palette.Index_Of(now[x]);
+                else if (run == palette.Transparent() || palette.Colour(run) != now[x])
+                    run = palette.Transparent();
+                line[std::size_t(x - rect.left())] = run;
+            }
             if (EGifPutLine(gif_, line.data(), rect.width()) != GIF_OK)
                 return Fail(Write_Error(gif_->Error));
         }

@@ -30,11 +30,12 @@ struct Video_Kind
     const char *header_settings; // for the muxer, "" for none
 };
 
-const Video_Kind Mp4_Kind{"mp4",
-                          "libx264",
-                          AV_CODEC_ID_H264,
-                          {{"preset", "veryfast"}, {"crf", "23"}, {"tune", "animation"}},
-                          "+faststart"};
+const Video_Kind Mp4_Kind{
+    "mp4",
+    "libx264",
+    AV_CODEC_ID_H264,
+    {{"preset", "veryfast"}, {"crf", "23"}, {"x264-params", "subme=1:me=dia:ref=1:trellis=0"}},
+    "+faststart"};
 const Video_Kind Webm_Kind{
     "webm",
     "libvpx-vp9",
@@ -141,8 +142,8 @@ public:
         if ((error = av_frame_get_buffer(frame_, 0)) < 0)
             return Fail(Encoder_Error(error));
         scaler_ = sws_getContext(even_.width(), even_.height(), AV_PIX_FMT_RGB32, even_.width(),
-                                 even_.height(), AV_PIX_FMT_YUV420P, SWS_BICUBIC | SWS_ACCURATE_RND,
-                                 nullptr, nullptr, nullptr);
+                                 even_.height(), AV_PIX_FMT_YUV420P, SWS_POINT, nullptr, nullptr,
+                                 nullptr);
         if (!scaler_)
             return Fail(Encoder_Error(AVERROR(EINVAL)));
         sws_setColorspaceDetails(scaler_, sws_getCoefficients(SWS_CS_ITU709), 1,

@@ -70,7 +70,7 @@ private slots:
     }
 
     // ffprobe finds the codec, the size, one frame per frame time (a held GIF frame is one frame
-    // with a longer delay; video repeats it) and 25 frames a second.
+    // with a longer delay; video repeats it) and 25 frames a second; the MP4 starts with its index.
     void read_back()
     {
         QFETCH(QString, extension);
@@ -94,6 +94,14 @@ private slots:
         QCOMPARE(QSize(stream.width, stream.height), stored);
         if (extension != QLatin1String("gif"))
             QCOMPARE(stream.pixel_format, QStringLiteral("yuv420p"));
+        if (extension == QLatin1String("mp4")) {
+            // The index before the data, so that a browser plays it while it loads.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.indexOf("moov") >= 0);
+            QVERIFY(bytes.indexOf("moov") < bytes.indexOf("mdat"));
+        }
         QCOMPARE(stream.frames, extension == QLatin1String("gif") ? count : count * hold);
         QCOMPARE(qRound(stream.duration * 100), count * hold * 4);
     }
