@@ -48,7 +48,7 @@ Difference Compare(const QImage &read, const QImage &window)
 }
 
 // A set-up unlike the start-up one in every part the copy takes over: a second wave ticked, its
-// own amplitude, frequency and speed, a component row hidden, the pace, two marks made in an
+// own amplitude, frequency and speed, a component row hidden, the pace, three marks made in an
 // order, and the graph strip.
 void Set_Lesson(frm_dalvo &form)
 {
@@ -59,6 +59,7 @@ void Set_Lesson(frm_dalvo &form)
     form.chk_balls[1]->Set_Value(0);
     form.cbo_Pace->setCurrentIndex(1);
     form.Change_Ball_colour(30, 1);
+    form.Change_Ball_colour(40, 2);
     form.Change_Ball_colour(5, 1);
     form.cmd_Graph_Click();
 }
