@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Export {
@@ -43,17 +42,13 @@ bool Temporary_Output::Create(const QString &target)
         error_ = QStringLiteral("Could not write %1: it is a folder").arg(target);
         return false;
     }
-    struct stat existing
-    {
-    };
-    const bool replaces = ::stat(QFile::encodeName(target_).constData(), &existing) == 0;
+    const bool replaces = info.exists();
     // A hidden name of its own in the same folder, so that the rename stays on one file system.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate = QDir(info.absolutePath())
-                                      .filePath(QStringLiteral(".%1.%2.part")
-                                                    .arg(info.fileName())
-                                                    .arg(QRandomGenerator::global()->generate(), 8,
-                                                         16, QLatin1Char('0')));
+        const QString tag = QString::number(QRandomGenerator::global()->generate(), 16);
+        const QString candidate =
+            QDir(info.absolutePath())
+                .filePath(QStringLiteral(".%1.%2.part").arg(info.fileName(), tag));
         // 0666 less the umask, as any new file gets.
         const int fd = ::open(QFile::encodeName(candidate).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -64,9 +59,9 @@ bool Temporary_Output::Create(const QString &target)
                          .arg(QDir::toNativeSeparators(info.absolutePath()), System_Error(errno));
             return false;
         }
-        if (replaces)
-            ::fchmod(fd, existing.st_mode & 07777);
         ::close(fd);
+        if (replaces)
+            QFile::setPermissions(candidate, info.permissions());
         path_ = candidate;
         return true;
     }
