@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the animation is: the maths of one tick, one tick through the window, one painted frame
 // (also with the y-t graph), recording a tick for the graph,
-// the pace the real 5 ms timer keeps with painting, the time to the first frame, and how well the
-// real-time pace holds to the wall clock. All with the
-// four waves ticked (two panels), mid-run (t = 10 s, every ball of the six rows moving).
+// the pace the real 5 ms timer keeps with painting, the time to the first frame, how well the
+// real-time pace holds to the wall clock, and the export of the whole run as an animation. All
+// with the four waves ticked (two panels), mid-run (t = 10 s, every ball of the six rows moving).
+#include "controls/placement.h"
 #include "core/vector_state.h"
 #include "core/wave_maths.h"
+#include "main_window/export_run.h"
 #include "main_window/frm_dalvo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QImage>
 #include <QScreen>
 #include <QTimer>
@@ -465,6 +469,48 @@ void pace_real_time(benchmark::State &state)
     state.counters["ticks"] = ticks;
 }
 
+// 8. The export of the whole run (t = 0 to 20 s, 501 frames) at 100 %, of the start-up set-up and
+// with the four waves ticked: the seconds it takes, the processor's seconds (the machine may be
+// shared), and the file's size.
+void export_run(benchmark::State &state)
+{
+    static const char *const names[] = {"mp4", "gif", "webm"};
+    const char *name = names[state.range(0)];
+    const QString path =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("dalvo_bench.") + QLatin1String(name));
+    auto form = std::make_unique<frm_dalvo>();
+    if (state.range(1))
+        Tick_All_Waves(*form);
+    double cpu_seconds = 0;
+    for (auto _ : state) {
+        const double cpu_start = Process_Cpu_Seconds();
+        const QString error = Exporting::Export_To_File(*form, path, Exporting::Options{});
+        cpu_seconds += Process_Cpu_Seconds() - cpu_start;
+        if (!error.isEmpty()) {
+            state.SkipWithError(error.toStdString().c_str());
+            break;
+        }
+    }
+    state.counters["cpu_s"] = cpu_seconds / static_cast<double>(state.iterations());
+    state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
+    state.SetLabel(std::string(name) + (state.range(1) ? ", four waves" : ", start-up set-up"));
+    QFile::remove(path);
+}
+
+// 9. One frame of an export: the copy drawn at 100 % after a tick.
+void export_frame(benchmark::State &state)
+{
+    auto form = std::make_unique<frm_dalvo>();
+    Tick_All_Waves(*form);
+    const std::unique_ptr<frm_dalvo> copy = Exporting::Run_Copy(*form, 10);
+    for (auto _ : state) {
+        copy->Time_Loop();
+        benchmark::DoNotOptimize(Render_At_Zoom(*copy, 1.0));
+        if (copy->Elapsed_Time() > 19)
+            Go_Mid_Run(*copy);
+    }
+}
+
 BENCHMARK(tick_maths)->Unit(benchmark::kMicrosecond);
 BENCHMARK(tick_window)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paint_frame)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
@@ -479,6 +525,12 @@ BENCHMARK(sustained_rate)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(startup)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(pace_real_time)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(export_run)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK(export_frame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

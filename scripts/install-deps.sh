@@ -5,21 +5,23 @@
 # Usage: install-deps.sh TASK...   where TASK is one of
 #   run      build and run the program (also what scripts/screenshot.sh needs)
 #   test     the whole test suite: sanitizers, the clang fuzz build, the source format, the
-#            benchmarks' build, the PDF check of printing and the desktop and package checks
-#            (lintian included)
+#            benchmarks' build, the PDF check of printing, ffprobe for the animations and the
+#            desktop and package checks (lintian included)
 #   package  build the Debian package with CPack
 #   bench    build and run the benchmarks
 set -euo pipefail
 
 # The compiler and build tools, Qt 6 (Core, Gui, Widgets, PrintSupport and Svg; qt6-base-dev also
 # holds Qt Test), Qt's translation tools (lrelease builds the translations into the program, the
-# CMake package and lupdate update them), Qt's own translations and the fonts the window is drawn
-# with.
+# CMake package and lupdate update them), Qt's own translations, the fonts the window is drawn
+# with, and the libraries the animations are written with (giflib; FFmpeg's codecs, containers,
+# pixel conversion and utilities).
 run=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fontconfig fonts-dejavu-core fonts-liberation2
+    libgif-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev
 )
 
 packages=()
@@ -33,6 +35,7 @@ for task in "$@"; do
             clang-format                     # the sources keep the tree's .clang-format
             libbenchmark-dev time            # the benchmarks build with the suite
             poppler-utils                    # pdftoppm reads the printed PDF back
+            ffmpeg                           # ffprobe reads the animations back
             xvfb xauth                       # an X server, to run a test under X by hand
             desktop-file-utils appstream     # the desktop entry and metainfo validators
             shared-mime-info                 # update-mime-database builds the scenario type

@@ -6,6 +6,9 @@
 
 class frm_dalvo;
 class frm_Dalvo_Files;
+namespace Scenario {
+struct Set_Up;
+}
 
 // The shared procedures and the module-level state. The state belongs to one main window and
 // starts afresh with it; the procedures reach the window's controls through it.
@@ -48,5 +51,9 @@ void Place_Labels(frm_dalvo &form);
 // the window caption comes from the chooser (the picked name on a load, the typed text on a save).
 void Load_File(frm_dalvo &form, const frm_Dalvo_Files &files);
 void Save_File(frm_dalvo &form, const frm_Dalvo_Files &files);
+// The set-up the window shows, as a file would store it, and that set-up put into the controls
+// field by field, each check box running its click handler; Init_Sliders and Refresh_All follow.
+Scenario::Set_Up Current_Set_Up(const frm_dalvo &form);
+void Apply_Set_Up(frm_dalvo &form, const Scenario::Set_Up &set_up);
 
 } // namespace Dalvo_module

@@ -45,6 +45,7 @@ public:
     float Elapsed_Time() const { return elapsed_.Seconds(); }
 
     Dalvo_module::Module_State &Module() { return module_; }
+    const Dalvo_module::Module_State &Module() const { return module_; }
 
     // The window's own procedures (run_control.cpp, marking.cpp).
     void Time_Loop();

@@ -70,20 +70,6 @@ void Open_For_Reading(QFile &file)
         throw Step_Failed();
 }
 
-Set_Up Current_Set_Up(const frm_dalvo &form)
-{
-    Set_Up set_up;
-    set_up.Speed_1 = form.lbl_c1->Caption();
-    set_up.Speed_2 = form.lbl_c2->Caption();
-    for (std::size_t i = 0; i < 4; ++i) {
-        set_up.Wave[i] = static_cast<qint16>(form.chk_wave(static_cast<int>(i))->Value());
-        set_up.Amplitude[i] = form.lbl_AA[i]->Caption();
-        set_up.Frequency[i] = form.lbl_ff[i]->Caption();
-        set_up.Balls[i] = static_cast<qint16>(form.chk_balls[i]->Value());
-    }
-    return set_up;
-}
-
 // Sets the control a field of the file belongs to; a check box runs its click handler at once.
 void Apply(frm_dalvo &form, Field_Place place, const Set_Up &set_up)
 {
@@ -111,6 +97,26 @@ void Apply(frm_dalvo &form, Field_Place place, const Set_Up &set_up)
 }
 
 } // namespace
+
+Set_Up Current_Set_Up(const frm_dalvo &form)
+{
+    Set_Up set_up;
+    set_up.Speed_1 = form.lbl_c1->Caption();
+    set_up.Speed_2 = form.lbl_c2->Caption();
+    for (std::size_t i = 0; i < 4; ++i) {
+        set_up.Wave[i] = static_cast<qint16>(form.chk_wave(static_cast<int>(i))->Value());
+        set_up.Amplitude[i] = form.lbl_AA[i]->Caption();
+        set_up.Frequency[i] = form.lbl_ff[i]->Caption();
+        set_up.Balls[i] = static_cast<qint16>(form.chk_balls[i]->Value());
+    }
+    return set_up;
+}
+
+void Apply_Set_Up(frm_dalvo &form, const Set_Up &set_up)
+{
+    for (const Field_Place &place : Field_Order)
+        Apply(form, place, set_up);
+}
 
 // Each field is read, then set, each step trapped on its own: a field that fails shows the
 // message and the flow goes on with what the reader holds.

@@ -2,6 +2,7 @@
 #include "command_line/launch.h"
 #include "controls/colours.h"
 #include "controls/placement.h"
+#include "support/media_probe.h"
 #include "support/scenario_test_support.h"
 
 #include <QProcess>
@@ -211,6 +212,22 @@ private slots:
             form.cmd_Graph_Click();
         QVERIFY(Picture_Of(written) == Picture_Of(Render_At_Zoom(form, 1.5)));
         QVERIFY(Picture_Of(written) != unmarked);
+    }
+
+    // An animation from the command line: a second of the run, slow, one GIF frame per tick.
+    void export_animation()
+    {
+        Working_Folder folder;
+        QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
+        const Finished run = Run_Program({QStringLiteral("--export"), QStringLiteral("x.gif"),
+                                          QStringLiteral("--until"), QStringLiteral("1"),
+                                          QStringLiteral("--slow"), QStringLiteral("lesson.dlv")},
+                                         QDir::currentPath());
+        QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+        const Media_Probe::Stream stream = Media_Probe::Probe(folder.File(QStringLiteral("x.gif")));
+        QCOMPARE(stream.codec, QStringLiteral("gif"));
+        QCOMPARE(stream.frames, 26);
+        QCOMPARE(qRound(stream.duration * 100), 26 * 16);
     }
 
     void export_refused_data()

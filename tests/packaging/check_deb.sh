@@ -59,11 +59,13 @@ field()
 [ "$(basename "$deb")" = "dalvo_${version}_$(dpkg --print-architecture).deb" ] ||
     fail "the package file is named $(basename "$deb")"
 
-# Dependencies: the Qt 6 runtime libraries the binary links, with the minimum versions only
-# dpkg-shlibdeps knows, and nothing from a sanitizer build.
+# Dependencies: the Qt 6 runtime libraries and the animations' libraries (giflib, FFmpeg) the
+# binary links, with the minimum versions only dpkg-shlibdeps knows, and nothing from a sanitizer
+# build.
 depends="$(field Depends)"
 echo "Depends: $depends"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 libgif7 libavcodec59 \
+    libavformat59 libswscale6 libavutil57; do
     pattern="$(sed 's/[+.]/\\&/g' <<<"$package")"
     grep -Eq "(^|, )$pattern \(>= [0-9][^)]*\)" <<<"$depends" ||
         fail "Depends lacks a versioned $package: $depends"

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/placement.h"
+#include "main_window/export_run.h"
+#include "main_window/frm_dalvo.h"
+#include "support/media_probe.h"
+#include "support/window_test_support.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Exporting;
+
+namespace {
+
+QImage Argb(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// How far a frame read back is from the window's picture: the largest difference in a channel
+// and the share of pixels not exactly equal. The window has more colours than a GIF palette holds
+// (the edges of text and pictures), so a few are given as the nearest colour there is.
+struct Difference
+{
+    int largest = 255;
+    double share = 1;
+};
+
+Difference Compare(const QImage &read, const QImage &window)
+{
+    if (read.size() != window.size())
+        return {};
+    const QImage a = Argb(read), b = Argb(window);
+    Difference difference{0, 0};
+    qint64 differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (p == q)
+                continue;
+            ++differing;
+            difference.largest =
+                std::max({difference.largest, std::abs(qRed(p) - qRed(q)),
+                          std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    difference.share = double(differing) / (double(a.width()) * a.height());
+    return difference;
+}
+
+// A set-up unlike the start-up one in every part the copy takes over: a second wave ticked, its
+// own amplitude, frequency and speed, a component row hidden, the pace, three marks made in an
+// order, and the graph strip.
+void Set_Lesson(frm_dalvo &form)
+{
+    form.chk_wave2->Set_Value(1);
+    form.hsc_A[0]->Set_Value(8);
+    form.hsc_f[1]->Set_Value(15);
+    form.hsc_c1->Set_Value(7);
+    form.chk_balls[1]->Set_Value(0);
+    form.cbo_Pace->setCurrentIndex(1);
+    form.Change_Ball_colour(30, 1);
+    form.Change_Ball_colour(40, 2);
+    form.Change_Ball_colour(5, 1);
+    form.cmd_Graph_Click();
+}
+
+// cmd_Go's click with the ticks given by hand, as the export gives them.
+void Start(frm_dalvo &form)
+{
+    form.cmd_Go_Click();
+    form.Timer1->stop();
+}
+
+// What the window shows and holds of its run.
+QStringList Run_Of(frm_dalvo &form)
+{
+    const Simulation::Run_Observation seen = form.Run_Observed();
+    QStringList state = {
+        QString::number(form.Elapsed_Time()),   form.lbl_time->Caption(),
+        QString::number(form.History().Size()), QString::number(seen.timer_on),
+        QString::number(seen.clock_mode),       QString::number(seen.go_shows_start),
+        QString::number(seen.go_enabled),       QString::number(seen.clock_enabled),
+        QString::number(seen.back_enabled),     QString::number(seen.setup_locked)};
+    for (int ball = 0; ball < frm_dalvo::Balls; ++ball)
+        state << QString::number(form.Shape1[ball]->Top())
+              << QString::number(form.Shape2[ball]->Top());
+    return state;
+}
+
+} // namespace
+
+class tst_export_run : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ticks_to_data()
+    {
+        QTest::addColumn<float>("until");
+        QTest::addColumn<int>("ticks");
+        QTest::addRow("before the start") << -1.0f << 0;
+        QTest::addRow("the start") << 0.0f << 0;
+        QTest::addRow("between ticks") << 0.07f << 1;
+        QTest::addRow("three ticks, not quite 0.12 in single precision") << 0.12f << 3;
+        QTest::addRow("one second") << 1.0f << 25;
+        QTest::addRow("the end time") << 20.0f << 500;
+        QTest::addRow("the finishing tick") << 20.04f << 501;
+        QTest::addRow("past the end") << 30.0f << 501;
+    }
+
+    void ticks_to()
+    {
+        QFETCH(float, until);
+        QFETCH(int, ticks);
+        frm_dalvo form;
+        QCOMPARE(Ticks_To(form, until), ticks);
+    }
+
+    void gif_frames_data()
+    {
+        QTest::addColumn<bool>("lesson");
+        QTest::addRow("the start-up set-up") << false;
+        QTest::addRow("a lesson with marks and the graph") << true;
+    }
+
+    // Each frame read back by Qt's GIF reader is the window itself, run tick by tick: frame 0 at
+    // t = 0, frame k after k ticks, every pixel of a colour the palette holds exact.
+    void gif_frames()
+    {
+        QFETCH(bool, lesson);
+        frm_dalvo form;
+        if (lesson)
+            Set_Lesson(form);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("out.gif"));
+        Options options;
+        options.Until = 0.4f;
+        QCOMPARE(Export_To_File(form, path, options), QString());
+
+        const QList<Media_Probe::Gif_Frame> frames = Media_Probe::Read_Gif(path);
+        QCOMPARE(frames.size(), 11);
+        Start(form);
+        for (qsizetype k = 0; k < frames.size(); ++k) {
+            const Difference difference = Compare(frames[k].image, Render_At_Zoom(form, 1.0));
+            QVERIFY2(difference.largest <= 12 && difference.share < 0.02,
+                     qPrintable(QStringLiteral("frame %1: %2 of the pixels differ, by up to %3")
+                                    .arg(k)
+                                    .arg(difference.share)
+                                    .arg(difference.largest)));
+            QCOMPARE(frames[k].delay_ms, 40);
+            Window_Test::Ticks(form, 1);
+        }
+    }
+
+    void read_back_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<float>("until"); // negative: the whole run
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<bool>("slow");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("hundredths");
+        QTest::addRow("mp4, the whole run")
+            << "out.mp4" << -1.0f << 100 << false << "h264" << QSize(1016, 736) << 501 << 2004;
+        QTest::addRow("mp4 at 150 %%")
+            << "out.mp4" << 0.2f << 150 << false << "h264" << QSize(1524, 1104) << 6 << 24;
+        QTest::addRow("webm, slow")
+            << "out.webm" << 0.4f << 100 << true << "vp9" << QSize(1016, 736) << 44 << 176;
+        QTest::addRow("gif, slow")
+            << "out.gif" << 0.4f << 100 << true << "gif" << QSize(1016, 736) << 11 << 176;
+        QTest::addRow("gif at 200 %%")
+            << "out.gif" << 0.08f << 200 << false << "gif" << QSize(2032, 1472) << 3 << 12;
+    }
+
+    // ffprobe reads the codec, the size, the frames (a slow video repeats each tick four times,
+    // a slow GIF holds it four times as long) and the duration.
+    void read_back()
+    {
+        QFETCH(QString, file);
+        QFETCH(float, until);
+        QFETCH(int, zoom);
+        QFETCH(bool, slow);
+        QFETCH(QString, codec);
+        QFETCH(QSize, size);
+        QFETCH(int, frames);
+        QFETCH(int, hundredths);
+        frm_dalvo form;
+        QTemporaryDir folder;
+        Options options;
+        options.Zoom = zoom;
+        options.Slow = slow;
+        if (until >= 0)
+            options.Until = until;
+        // The progress counts the ticks' frames one by one, of their number.
+        int reported = 0, of = 0;
+        QCOMPARE(Export_To_File(form, folder.filePath(file), options,
+                                [&](int done, int total) {
+                                    reported = done == reported + 1 ? done : -1;
+                                    of = total;
+                                    return true;
+                                }),
+                 QString());
+        QCOMPARE(reported, slow && codec != QLatin1String("gif") ? frames / Slow_Hold : frames);
+        QCOMPARE(of, reported);
+        const Media_Probe::Stream stream = Media_Probe::Probe(folder.filePath(file));
+        QCOMPARE(stream.codec, codec);
+        QCOMPARE(QSize(stream.width, stream.height), size);
+        QCOMPARE(stream.frames, frames);
+        QCOMPARE(qRound(stream.duration * 100), hundredths);
+    }
+
+    void window_unchanged_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("clicks"); // on cmd_Go: 1 running, 2 paused
+        QTest::addRow("at rest") << 0 << 0;
+        QTest::addRow("paused mid-run") << 30 << 2;
+        QTest::addRow("running") << 12 << 1;
+        QTest::addRow("finished") << 501 << 1;
+    }
+
+    // After an animation and a picture of another time, the window's run is as it was: its time,
+    // balls, history, timer and buttons, and its picture.
+    void window_unchanged()
+    {
+        QFETCH(int, ticks);
+        QFETCH(int, clicks);
+        frm_dalvo form;
+        Set_Lesson(form);
+        if (clicks > 0)
+            form.cmd_Go_Click();
+        Window_Test::Ticks(form, ticks);
+        if (clicks > 1)
+            form.cmd_Go_Click();
+        const QStringList before = Run_Of(form);
+        const QImage picture = form.Render_Client_Area();
+
+        QTemporaryDir folder;
+        Options options;
+        options.Until = 0.2f;
+        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.gif")), options),
+                 QString());
+        options.Until = 0.8f;
+        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.png")), options),
+                 QString());
+        QCOMPARE(Run_Of(form), before);
+        QVERIFY(form.Render_Client_Area() == picture);
+    }
+
+    void picture_until_data()
+    {
+        QTest::addColumn<float>("until");
+        QTest::addColumn<int>("ticks");
+        QTest::addRow("the start") << 0.0f << 0;
+        QTest::addRow("one second") << 1.0f << 25;
+        QTest::addRow("past the end") << 25.0f << 501;
+    }
+
+    // A picture of a time is the window run to that time and paused there, or finished.
+    void picture_until()
+    {
+        QFETCH(float, until);
+        QFETCH(int, ticks);
+        frm_dalvo form;
+        Set_Lesson(form);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("a.png"));
+        Options options;
+        options.Until = until;
+        options.Zoom = 150;
+        QCOMPARE(Export_To_File(form, path, options), QString());
+        if (ticks > 0) {
+            Start(form);
+            Window_Test::Ticks(form, ticks);
+            if (form.cmd_Go->isEnabled())
+                form.cmd_Go_Click();
+        }
+        QVERIFY(Argb(QImage(path)) == Argb(Render_At_Zoom(form, 1.5)));
+    }
+
+    void cancel_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addRow("gif") << "out.gif";
+        QTest::addRow("mp4") << "out.mp4";
+        QTest::addRow("webm") << "out.webm";
+    }
+
+    // Cancelled from the progress, the export says so, writes nothing and keeps the old file.
+    void cancel()
+    {
+        QFETCH(QString, file);
+        frm_dalvo form;
+        QTemporaryDir folder;
+        const QString path = folder.filePath(file);
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old file") > 0);
+        }
+        Options options;
+        options.Until = 0.4f;
+        QList<int> totals;
+        QCOMPARE(Export_To_File(form, path, options,
+                                [&totals](int done, int total) {
+                                    totals << total;
+                                    return done < 3;
+                                }),
+                 Cancelled_Text());
+        QCOMPARE(totals, QList<int>({11, 11, 11}));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{file});
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the old file"));
+    }
+};
+
+QTEST_MAIN(tst_export_run)
+#include "tst_export_run.moc"
