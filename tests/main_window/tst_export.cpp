@@ -7,6 +7,8 @@
 #include "support/window_test_support.h"
 
 #include <QAccessible>
+#include <QImageReader>
+#include <QProgressDialog>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
@@ -289,6 +291,54 @@ private slots:
                 QCOMPARE(lines[1 + ball][4].toFloat(), form.Shape2[ball]->Top());
             }
         }
+    }
+
+    // An animation counts its frames in a progress dialog; its Cancel leaves no file, not even
+    // the temporary one, and no message. Let be, it writes the run up to the present time.
+    void animation_progress_data()
+    {
+        QTest::addColumn<int>("until");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("to the end, cancelled") << 0 << true << 501;
+        QTest::newRow("to the present time") << 1 << false << 51;
+    }
+    void animation_progress()
+    {
+        QFETCH(int, until);
+        QFETCH(bool, cancel);
+        QFETCH(int, frames);
+        frm_dalvo form;
+        Set_Up(form);
+        const Window_State before = State_Of(form);
+        Message_Box_Watcher boxes;
+        int counted = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto *progress = form.findChild<QProgressDialog *>(QStringLiteral("dlg_Progress"));
+            if (!progress || !progress->isVisible())
+                return;
+            counted = progress->maximum();
+            if (cancel)
+                progress->cancel();
+        });
+        watch.start(10);
+        const QString path = Export(
+            form,
+            [until](frm_Export &dialog) {
+                dialog.opt_Gif->click();
+                dialog.cbo_Until->setCurrentIndex(until);
+            },
+            QStringLiteral("run.gif"));
+        QVERIFY(State_Of(form) == before);
+        QVERIFY(boxes.Boxes().isEmpty());
+        const QStringList left =
+            QDir(folder_.path()).entryList({QStringLiteral("*run*")}, QDir::Files | QDir::Hidden);
+        QCOMPARE(left.size(), cancel ? 0 : 1);
+        if (cancel)
+            QCOMPARE(counted, frames);
+        else
+            QCOMPARE(QImageReader(path).imageCount(), frames);
     }
 
     // The folder of the last export is offered next time, also to a new window.
