@@ -8,9 +8,9 @@
 
 #include <QAccessible>
 #include <QImageReader>
-#include <QProgressDialog>
 #include <QPainter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QSvgRenderer>
 #include <QtTest>
 
