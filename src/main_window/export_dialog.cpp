@@ -174,36 +174,16 @@ frm_Export::Choice frm_Export::Chosen() const
     return choice;
 }
 
-QString frm_Export::Suffix_Of(Format format)
-{
-    switch (format) {
-    case Format::Png:
-        return QStringLiteral("png");
-    case Format::Svg:
-        return QStringLiteral("svg");
-    case Format::Pdf:
-        return QStringLiteral("pdf");
-    case Format::Csv:
-        return QStringLiteral("csv");
-    case Format::Gif:
-        return QStringLiteral("gif");
-    case Format::Mp4:
-        return QStringLiteral("mp4");
-    case Format::Webm:
-        return QStringLiteral("webm");
-    }
-    return {};
-}
-
 QString frm_Export::Filter_Of(Format format)
 {
     const QString kind = format == Format::Png   ? tr("Εικόνα PNG")
                          : format == Format::Svg ? tr("Σχέδιο SVG")
                          : format == Format::Pdf ? tr("Έγγραφο PDF")
                          : format == Format::Csv ? tr("Δεδομένα CSV")
-                         : format == Format::Gif ? tr("Κινούμενη εικόνα GIF")
-                                                 : tr("Βίντεο %1").arg(Suffix_Of(format).toUpper());
-    return QStringLiteral("%1 (*.%2)").arg(kind, Suffix_Of(format));
+                         : format == Format::Gif
+                             ? tr("Κινούμενη εικόνα GIF")
+                             : tr("Βίντεο %1").arg(Exporting::Suffix_Of(format).toUpper());
+    return QStringLiteral("%1 (*.%2)").arg(kind, Exporting::Suffix_Of(format));
 }
 
 void frm_dalvo::Set_Export_File_Asker(Export_File_Asker asker)
@@ -218,7 +198,7 @@ void frm_dalvo::cmd_Export_Click()
         if (dialog.exec() != QDialog::Accepted)
             return;
         const frm_Export::Choice choice = dialog.Chosen();
-        const QString suffix = frm_Export::Suffix_Of(choice.Format);
+        const QString suffix = Exporting::Suffix_Of(choice.Format);
 
         // The last folder used, else the pictures' folder; the scenario's name, else Dalvo's.
         QSettings settings;

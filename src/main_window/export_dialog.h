@@ -29,8 +29,7 @@ public:
     // The choice as the controls stand; the present time is the owner's.
     Choice Chosen() const;
 
-    // A format's file name extension and its file dialog filter, in the interface's language.
-    static QString Suffix_Of(Exporting::Format format);
+    // A format's file dialog filter, in the interface's language.
     static QString Filter_Of(Exporting::Format format);
 
     Frame *frm_Picture, *frm_Data, *frm_Animation;

@@ -11,17 +11,31 @@
 
 namespace Exporting {
 
+namespace {
+
+// Each format's file extension, both ways.
+constexpr std::pair<const char *, Format> Extensions[] = {
+    {"png", Format::Png}, {"svg", Format::Svg}, {"pdf", Format::Pdf},   {"csv", Format::Csv},
+    {"gif", Format::Gif}, {"mp4", Format::Mp4}, {"webm", Format::Webm},
+};
+
+} // namespace
+
 std::optional<Format> Format_Of(const QString &path)
 {
-    static const std::pair<const char *, Format> formats[] = {
-        {"png", Format::Png}, {"svg", Format::Svg}, {"pdf", Format::Pdf},   {"csv", Format::Csv},
-        {"gif", Format::Gif}, {"mp4", Format::Mp4}, {"webm", Format::Webm},
-    };
     const QString suffix = QFileInfo(path).suffix().toLower();
-    for (const auto &[name, format] : formats)
+    for (const auto &[name, format] : Extensions)
         if (suffix == QLatin1String(name))
             return format;
     return std::nullopt;
+}
+
+QString Suffix_Of(Format format)
+{
+    for (const auto &[name, listed] : Extensions)
+        if (listed == format)
+            return QLatin1String(name);
+    return {};
 }
 
 QString Export_To_File(frm_dalvo &window, const QString &path, const Options &options,

@@ -24,6 +24,8 @@ enum class Format
 
 // The format a file name asks for by its extension (case-insensitive), or none.
 std::optional<Format> Format_Of(const QString &path);
+// The extension of a format's files, in lower case.
+QString Suffix_Of(Format format);
 
 // What a CSV file holds: the marked balls' history, or all balls' positions now.
 enum class Csv_Content
