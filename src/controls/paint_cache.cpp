@@ -3,6 +3,7 @@
 
 #include <QPaintEngine>
 #include <QStylePainter>
+#include <cmath>
 
 bool Paints_Vectors(const QPainter &painter)
 {
@@ -19,6 +20,17 @@ bool Paints_Vectors(const QPainter &painter)
     }
 }
 
+bool Maps_Whole_Pixels(const QPainter &painter)
+{
+    if (painter.testRenderHint(QPainter::Antialiasing) || !painter.device() ||
+        painter.device()->devicePixelRatio() != 1)
+        return false;
+    const QTransform &to_device = painter.deviceTransform();
+    return to_device.type() <= QTransform::TxTranslate &&
+           to_device.dx() == std::floor(to_device.dx()) &&
+           to_device.dy() == std::floor(to_device.dy());
+}
+
 void Paint_Cache::Paint(QWidget &control, const std::function<void(QStylePainter &)> &draw)
 {
     QStylePainter on_control(&control);
@@ -31,6 +43,10 @@ void Paint_Cache::Paint(QWidget &control, const std::function<void(QStylePainter
         drawn_.deviceIndependentSize() != QSizeF(control.size())) {
         drawn_ = QPixmap(control.size() * ratio);
         drawn_.setDevicePixelRatio(ratio);
+        stale_ = true;
+    }
+    if (stale_) {
+        stale_ = false;
         drawn_.fill(Qt::transparent);
         QStylePainter painter(&drawn_, &control);
         // As a painter on the control itself starts out.

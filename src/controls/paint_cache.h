@@ -12,6 +12,9 @@ class QStylePainter;
 // Whether a painter draws onto a vector device (an SVG or PDF file, a recorded picture): what is
 // drawn there is kept as shapes and text, so it must not be drawn through a bitmap.
 bool Paints_Vectors(const QPainter &painter);
+// True when the painter puts a one-pixel pen line on the same pixels as a one-pixel rectangle:
+// no antialiasing and no transform but a shift by whole pixels.
+bool Maps_Whole_Pixels(const QPainter &painter);
 
 // The picture of a control's last painting. A window repaints all its controls for a screenshot
 // or a print, and copying a picture costs far less than drawing a control; the control forgets
@@ -19,7 +22,7 @@ bool Paints_Vectors(const QPainter &painter);
 class Paint_Cache
 {
 public:
-    void Forget() { drawn_ = QPixmap(); }
+    void Forget() { stale_ = true; }
     // Draws the control through `draw` (given a painter on the picture) only when needed; onto a
     // vector device it draws directly.
     void Paint(QWidget &control, const std::function<void(QStylePainter &)> &draw);
@@ -31,7 +34,10 @@ public:
     }
 
 private:
+    // The picture's memory is kept while the control keeps its size: a caption that changes at
+    // every frame (the time) is drawn again into it.
     QPixmap drawn_;
+    bool stale_ = true;
 };
 
 // A widget of kind `Base` that paints through a Paint_Cache: it draws itself with Draw() only

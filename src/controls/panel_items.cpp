@@ -38,10 +38,11 @@ float In_User_Units(const PictureBox &panel, double twips, Measure measure)
 }
 
 // Every setter of a place or size: the value is kept in twips, and the panel repaints once.
-void Set_In_User_Units(PictureBox &panel, double &twips, float user, Measure measure)
+void Set_In_User_Units(PictureBox &panel, double &twips, float user, Measure measure,
+                       void (PictureBox::*changed)())
 {
     twips = Mapped(panel.User_To_Twips(), user, measure);
-    panel.Item_Changed();
+    (panel.*changed)();
 }
 
 } // namespace
@@ -73,31 +74,31 @@ float Shape::Height() const
 }
 void Shape::Set_Left(float left)
 {
-    Set_In_User_Units(*panel_, x_, left, Measure::X);
+    Set_In_User_Units(*panel_, x_, left, Measure::X, &PictureBox::Ball_Changed);
 }
 void Shape::Set_Top(float top)
 {
-    Set_In_User_Units(*panel_, y_, top, Measure::Y);
+    Set_In_User_Units(*panel_, y_, top, Measure::Y, &PictureBox::Ball_Changed);
 }
 void Shape::Set_Width(float width)
 {
-    Set_In_User_Units(*panel_, width_, width, Measure::Width);
+    Set_In_User_Units(*panel_, width_, width, Measure::Width, &PictureBox::Ball_Changed);
 }
 void Shape::Set_Height(float height)
 {
-    Set_In_User_Units(*panel_, height_, height, Measure::Height);
+    Set_In_User_Units(*panel_, height_, height, Measure::Height, &PictureBox::Ball_Changed);
 }
 
 void Shape::Set_BackColor(quint32 colour)
 {
     back_colour_ = colour;
-    panel_->Item_Changed();
+    panel_->Ball_Changed();
 }
 
 void Shape::Set_Visible(bool visible)
 {
     visible_ = visible;
-    panel_->Item_Changed();
+    panel_->Ball_Changed();
 }
 
 Line::Line(const QString &name, double x1, double y1, double x2, double y2, PictureBox *panel)
@@ -125,17 +126,17 @@ float Line::Y2() const
 }
 void Line::Set_X1(float x)
 {
-    Set_In_User_Units(*panel_, x1_, x, Measure::X);
+    Set_In_User_Units(*panel_, x1_, x, Measure::X, &PictureBox::Item_Changed);
 }
 void Line::Set_Y1(float y)
 {
-    Set_In_User_Units(*panel_, y1_, y, Measure::Y);
+    Set_In_User_Units(*panel_, y1_, y, Measure::Y, &PictureBox::Item_Changed);
 }
 void Line::Set_X2(float x)
 {
-    Set_In_User_Units(*panel_, x2_, x, Measure::X);
+    Set_In_User_Units(*panel_, x2_, x, Measure::X, &PictureBox::Item_Changed);
 }
 void Line::Set_Y2(float y)
 {
-    Set_In_User_Units(*panel_, y2_, y, Measure::Y);
+    Set_In_User_Units(*panel_, y2_, y, Measure::Y, &PictureBox::Item_Changed);
 }

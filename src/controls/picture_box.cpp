@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 #include <cmath>
 
 PictureBox::PictureBox(const QString &name, double left, double top, double width, double height,
@@ -22,6 +23,7 @@ PictureBox::PictureBox(const QString &name, double left, double top, double widt
     setAttribute(Qt::WA_OpaquePaintEvent);
     Place(this, left_, top_, width_, height_);
     Update_Mapping();
+    window()->installEventFilter(this);
 }
 
 void PictureBox::Update_Mapping()
@@ -61,6 +63,12 @@ void PictureBox::Set_Height(double height)
 
 void PictureBox::Item_Changed()
 {
+    Forget_Shown();
+    Ball_Changed();
+}
+
+void PictureBox::Ball_Changed()
+{
     if (!repaint_asked_) {
         repaint_asked_ = true;
         update();
@@ -69,17 +77,20 @@ void PictureBox::Item_Changed()
 
 namespace {
 
-// True when the painter puts a one-pixel pen line on the same pixels as a one-pixel rectangle:
-// no antialiasing and no transform but a shift by whole pixels.
-bool Maps_Whole_Pixels(const QPainter &painter)
+// Where a ball with this box (twips in the interior) is drawn, `to_pixels` pixels a twip: its
+// exact top left corner, that corner on whole pixels, and its diameter in pixels.
+struct Ball_Place
 {
-    if (painter.testRenderHint(QPainter::Antialiasing) || !painter.device() ||
-        painter.device()->devicePixelRatio() != 1)
-        return false;
-    const QTransform &to_device = painter.deviceTransform();
-    return to_device.type() <= QTransform::TxTranslate &&
-           to_device.dx() == std::floor(to_device.dx()) &&
-           to_device.dy() == std::floor(to_device.dy());
+    QPointF top_left;
+    QPoint at;
+    int diameter;
+};
+
+Ball_Place Place_Of(const QRectF &box, double to_pixels)
+{
+    const int diameter = qRound(std::min(box.width(), box.height()) * to_pixels);
+    const QPointF top_left = box.center() * to_pixels - QPointF(diameter, diameter) / 2.0;
+    return {top_left, QPoint(qRound(top_left.x()), qRound(top_left.y())), diameter};
 }
 
 } // namespace
@@ -96,7 +107,7 @@ void PictureBox::Paint(QPainter &painter)
     painter.save();
     painter.setClipRect(interior);
     painter.translate(interior.topLeft());
-    Paint_Lines(painter, zoom);
+    Paint_Lines(painter, Lines_At(painter, zoom));
     Paint_Balls(painter, zoom);
     painter.restore();
 }
@@ -137,23 +148,58 @@ void PictureBox::Paint_Border(QPainter &painter, const QRect &outer, int border)
     band(QRect(w - o - i, o, i, h - 2 * o), light, Qt::Vertical);
 }
 
-void PictureBox::Paint_Lines(QPainter &painter, double zoom) const
+PictureBox::Line_Look PictureBox::Lines_At(const QPainter &painter, double zoom) const
 {
     // At 100 % a line is the one-pixel cosmetic line; at a zoom it is as many whole pixels wide
     // as the zoom, laid on the pixels the 100 % line covers, so it stays crisp.
     const double line_width = Line_Width(this);
     const bool cosmetic = zoom == 1.0 && line_width == 1.0;
     const QPointF line_offset = cosmetic ? QPointF() : QPointF(line_width, line_width) / 2;
-    painter.setPen(cosmetic ? QPen(Qt::black, 0)
-                            : QPen(Qt::black, line_width, Qt::SolidLine, Qt::SquareCap));
+    Line_Look look{cosmetic ? QPen(Qt::black, 0)
+                            : QPen(Qt::black, line_width, Qt::SolidLine, Qt::SquareCap),
+                   {}};
     const double to_pixels = Twips::To_Pixels_F(1, zoom);
+    // The raster engine draws a one-pixel line pixel by pixel. A level or upright one covers the
+    // pixels from the one holding its first end to the one holding its last: where whole pixels
+    // stay whole, those are filled as a rectangle, which costs a tenth.
+    const bool whole_pixels = cosmetic && Maps_Whole_Pixels(painter);
+    const int reach = qCeil(line_width) + 2; // how far a wide line's pixels lie from its ends
     for (const Line *line : lines_) {
         const QLineF l = line->Twips_Line();
         if (std::fabs(l.x1()) + std::fabs(l.y1()) + std::fabs(l.x2()) + std::fabs(l.y2()) >
             4 * Reach())
             continue;
-        painter.drawLine(
-            QLineF(l.p1() * to_pixels + line_offset, l.p2() * to_pixels + line_offset));
+        const QLineF drawn(l.p1() * to_pixels + line_offset, l.p2() * to_pixels + line_offset);
+        const auto pixel = [](double a, double b) {
+            return std::pair(static_cast<int>(std::floor(std::min(a, b))),
+                             static_cast<int>(std::floor(std::max(a, b))));
+        };
+        const auto [left, right] = pixel(drawn.x1(), drawn.x2());
+        const auto [top, bottom] = pixel(drawn.y1(), drawn.y2());
+        const QRect pixels(QPoint(left, top), QPoint(right, bottom));
+        const bool fill = whole_pixels && (drawn.dx() == 0 || drawn.dy() == 0);
+        look.lines.push_back(
+            {drawn, fill ? pixels : pixels.adjusted(-reach, -reach, reach, reach), fill});
+    }
+    return look;
+}
+
+void PictureBox::Paint_Lines(QPainter &painter, const Line_Look &look, const QRect &within) const
+{
+    painter.setPen(look.pen);
+    for (const Drawn_Line &line : look.lines) {
+        if (!within.isNull() && !line.pixels.intersects(within))
+            continue;
+        if (line.fill) {
+            painter.fillRect(within.isNull() ? line.pixels : line.pixels & within, Qt::black);
+        } else if (within.isNull()) {
+            painter.drawLine(line.line);
+        } else {
+            painter.save();
+            painter.setClipRect(within, Qt::IntersectClip);
+            painter.drawLine(line.line);
+            painter.restore();
+        }
     }
 }
 
@@ -172,14 +218,11 @@ void PictureBox::Paint_Balls(QPainter &painter, double zoom)
         if (!shape->Visible())
             continue;
         const QRectF box = shape->Box();
-        const QPointF centre = box.center();
-        if (!(std::fabs(centre.x()) < reach && std::fabs(centre.y()) < reach))
+        if (!(std::fabs(box.center().x()) < reach && std::fabs(box.center().y()) < reach))
             continue;
-        const int diameter = qRound(std::min(box.width(), box.height()) * to_pixels);
+        const auto [top_left, at, diameter] = Place_Of(box, to_pixels);
         if (diameter <= 0)
             continue;
-        const QPointF top_left = centre * to_pixels - QPointF(diameter, diameter) / 2.0;
-        const QPoint at(qRound(top_left.x()), qRound(top_left.y()));
         if (vectors) {
             const QRectF drawn(top_left, QSizeF(diameter, diameter));
             if (inside.intersects(drawn))
@@ -197,10 +240,21 @@ void PictureBox::Paint_Balls(QPainter &painter, double zoom)
     }
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+QRect PictureBox::Ball_Pixels(const Shape &shape, double zoom) const
+{
+    const QRectF box = shape.Box();
+    const double reach = Reach();
+    if (!shape.Visible() ||
+        !(std::fabs(box.center().x()) < reach && std::fabs(box.center().y()) < reach))
+        return QRect();
+    const Ball_Place place = Place_Of(box, Twips::To_Pixels_F(1, zoom));
+    return QRect(place.at, QSize(place.diameter, place.diameter));
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    Paint(painter);
+    Paint_Screen(painter, event->region());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 #include "controls/ball_images.h"
 #include "controls/panel_items.h"
 
+#include <QPen>
 #include <QTransform>
 #include <QWidget>
 #include <vector>
@@ -51,10 +52,21 @@ public:
     const QTransform &Twips_To_User() const { return to_user_; }
 
     // Items are painted in the order they were made.
-    void Add_Item(Shape *shape) { shapes_.push_back(shape); }
-    void Add_Item(Line *line) { lines_.push_back(line); }
+    void Add_Item(Shape *shape)
+    {
+        shapes_.push_back(shape);
+        Item_Changed();
+    }
+    void Add_Item(Line *line)
+    {
+        lines_.push_back(line);
+        Item_Changed();
+    }
     // An item changed: repaint once in this turn of the event loop, however many items change.
     void Item_Changed();
+    // A ball moved, or changed its size, colour or visibility: the same, but on the screen only
+    // where balls were and are now is painted again.
+    void Ball_Changed();
 
     // One painting routine for the screen, screenshots and printing; the painter's origin is the
     // panel's top left corner, in pixels.
@@ -66,6 +78,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     double Interior_Width() const { return width_ - 2 * Border; }
@@ -74,8 +88,30 @@ private:
     // The steps of Paint, each in pixels at `zoom`; lines and balls with the painter's origin at
     // the interior's top left corner.
     void Paint_Border(QPainter &painter, const QRect &outer, int border) const;
-    void Paint_Lines(QPainter &painter, double zoom) const;
+    // The lines as drawn at `zoom`: the pen, and each line's ends in pixels with the pixels it
+    // covers (filled as a rectangle where `fill`) or at least reaches.
+    struct Drawn_Line
+    {
+        QLineF line;
+        QRect pixels;
+        bool fill;
+    };
+    struct Line_Look
+    {
+        QPen pen;
+        std::vector<Drawn_Line> lines;
+    };
+    Line_Look Lines_At(const QPainter &painter, double zoom) const;
+    // Only inside `within`, when given: a ball's background is put back with them.
+    void Paint_Lines(QPainter &painter, const Line_Look &look, const QRect &within = QRect()) const;
     void Paint_Balls(QPainter &painter, double zoom);
+    // Where a ball is drawn, in pixels from the interior's top left corner; empty if it is not.
+    QRect Ball_Pixels(const Shape &shape, double zoom) const;
+
+    // Painting on the screen, frame by frame (picture_box_screen.cpp).
+    void Paint_Screen(QPainter &painter, const QRegion &region);
+    void Paint_Moved(QPainter &painter, double zoom);
+    void Forget_Shown() { shown_zoom_ = 0; }
     // Far-off items (parked balls, or sizes no scroll bar gives) are not drawn.
     double Reach() const { return 4 * (width_ + height_); }
 
@@ -86,5 +122,9 @@ private:
     std::vector<Shape *> shapes_;
     std::vector<Line *> lines_;
     bool repaint_asked_ = false;
+    // Where each ball (in the order of shapes_) was drawn by the last painting on the screen, and
+    // at which zoom; 0 when the screen may no longer hold that painting.
+    std::vector<QRect> shown_;
+    double shown_zoom_ = 0;
     Ball_Images ball_images_;
 };

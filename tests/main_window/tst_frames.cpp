@@ -70,9 +70,19 @@ enum class Stop
     Back,
 };
 
+// What happens between two frames of a run, besides its ticks.
+enum class Between
+{
+    Nothing,
+    Mark,
+    Graph,
+    Zoom,
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Stop)
+Q_DECLARE_METATYPE(Between)
 
 // The window paints what changes with each tick at most once per refresh of its screen, and shows
 // the last tick at once when the run stops.
@@ -175,6 +185,59 @@ private slots:
                                                      : stop == Stop::Clock_Step ? QString("1")
                                                      : stop == Stop::End_Of_Run ? QString("21")
                                                                                 : QString("0.00"));
+    }
+
+    void every_frame_is_the_whole_picture_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<Between>("between");
+        QTest::newRow("100 %") << 100 << Between::Nothing;
+        QTest::newRow("150 %") << 150 << Between::Nothing;
+        QTest::newRow("300 %") << 300 << Between::Nothing;
+        QTest::addRow("a ball marked") << 100 << Between::Mark;
+        QTest::addRow("the graph strip opened") << 150 << Between::Graph;
+        QTest::addRow("zoomed in") << 100 << Between::Zoom;
+    }
+
+    // A frame of a run paints the panels again only where balls were and are; whatever happens
+    // between frames, the screen shows at every frame what a whole painting of the window shows.
+    void every_frame_is_the_whole_picture()
+    {
+        QFETCH(int, zoom);
+        QFETCH(Between, between);
+        frm_dalvo form;
+        Frame_Clock::Of(form)->Set_Frame_Interval_Ns(10'000'000'000);
+        form.Set_Zoom(zoom);
+        for (int wave = 0; wave < 4; ++wave)
+            form.chk_wave(wave)->Set_Value(1);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(Screen_Shows_State(form));
+        form.cmd_Go->click();
+        for (int frame = 0; frame < 8; ++frame) {
+            for (int tick = 0; tick < 3 + frame; ++tick)
+                Tick_Without_Timers(form);
+            if (frame == 4) {
+                const float ball = form.Picture1->ScaleWidth() / frm_dalvo::Balls;
+                switch (between) {
+                case Between::Nothing:
+                    break;
+                case Between::Mark:
+                    form.Picture1_MouseUp(1, 0, 20.5f * ball, 0);
+                    break;
+                case Between::Graph:
+                    form.cmd_Graph_Click();
+                    break;
+                case Between::Zoom:
+                    form.Set_Zoom(150);
+                    break;
+                }
+            }
+            form.lbl_time->update();
+            Frame_Clock::Show_Now(form);
+            QCoreApplication::sendPostedEvents();
+            QVERIFY2(Screen_Shows_State(form), qPrintable(QStringLiteral("frame %1").arg(frame)));
+        }
     }
 
     // A window left alone sets no timer going: it is not woken while nothing changes.
