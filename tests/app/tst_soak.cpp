@@ -6,6 +6,7 @@
 #include "file_chooser/frm_dalvo_files.h"
 #include "main_window/frm_dalvo.h"
 #include "support/message_box_watcher.h"
+#include "support/scenario_test_support.h"
 
 #include <QScreen>
 #include <QTemporaryDir>
@@ -261,9 +262,7 @@ private slots:
                                 ? qEnvironmentVariableIntValue("DALVO_SOAK_ACTIONS")
                                 : 12000;
         // The class's files live in a folder of their own, where the chooser opens.
-        QTemporaryDir folder;
-        const QString before = QDir::currentPath();
-        QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
+        const Scenario_Test::Working_Folder folder;
         Write_Scenario("odd.dlv", "7", "3.5", "1.25", 2);
         Write_Scenario("wide.dlv", " 20", "15", ".1", 0);
         Write_Scenario("zero.dlv", "10", "5", "0", 1);
@@ -284,9 +283,8 @@ private slots:
         }
         // The class did meet the file flow's messages, and saved files of its own.
         QVERIFY(!boxes.Boxes().isEmpty());
-        QVERIFY(QFile::exists(folder.filePath("lesson1.dlv")) ||
-                QFile::exists(folder.filePath("lesson2.dlv")));
-        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(QFile::exists(folder.File("lesson1.dlv")) ||
+                QFile::exists(folder.File("lesson2.dlv")));
     }
 };
 

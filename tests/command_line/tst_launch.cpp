@@ -53,6 +53,12 @@ QImage Picture_Of(QImage image)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// The working folder of a launch: a folder "unit 3", and the lesson under the name given.
+bool Lesson_Folder(const Working_Folder &folder, const QString &lesson)
+{
+    return QDir().mkpath(folder.File(QStringLiteral("unit 3"))) && folder.Write(lesson, Lesson);
+}
+
 } // namespace
 
 // The program started from its arguments: the window with a scenario opened the chooser's way,
@@ -66,16 +72,13 @@ private slots:
     {
         QTest::addColumn<QString>("file");  // written in the working folder
         QTest::addColumn<QString>("given"); // on the command line; "@" is the working folder
-        QTest::addRow("a full path") << "lesson.dlv"
-                                     << "@/lesson.dlv";
-        QTest::addRow("a name in the current folder") << "lesson.dlv"
-                                                      << "lesson.dlv";
-        QTest::addRow("a folder below") << "unit 3/lesson.dlv"
-                                        << "unit 3/lesson.dlv";
-        QTest::addRow("a path through a parent") << "lesson.dlv"
-                                                 << "unit 3/../lesson.dlv";
-        QTest::addRow("the extension in capitals") << "LESSON.DLV"
-                                                   << "LESSON.DLV";
+        for (const auto &[tag, file, given] :
+             {std::array{"a full path", "lesson.dlv", "@/lesson.dlv"},
+              {"a name in the current folder", "lesson.dlv", "lesson.dlv"},
+              {"a folder below", "unit 3/lesson.dlv", "unit 3/lesson.dlv"},
+              {"a path through a parent", "lesson.dlv", "unit 3/../lesson.dlv"},
+              {"the extension in capitals", "LESSON.DLV", "LESSON.DLV"}})
+            QTest::addRow("%s", tag) << QString(file) << QString(given);
     }
 
     // Loaded as after picking it in the chooser: the set-up, the caption with the listed name,
@@ -85,8 +88,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, given);
         Working_Folder folder;
-        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
-        QVERIFY(folder.Write(file, Lesson));
+        QVERIFY(Lesson_Folder(folder, file));
         given.replace(QLatin1Char('@'), QDir::currentPath());
 
         Message_Box_Watcher watcher;
@@ -127,7 +129,7 @@ private slots:
         QFETCH(QString, given);
         QFETCH(QStringList, boxes);
         Working_Folder folder;
-        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
+        QVERIFY(Lesson_Folder(folder, QStringLiteral("lesson.dlv")));
         QVERIFY(folder.Write(QStringLiteral("notes.dlv"), "Dalvo.exe V 1.1\r\n"));
 
         Message_Box_Watcher watcher;
@@ -146,12 +148,11 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("output");
-        QTest::addRow("--help") << "--help"
-                                << "Usage: dalvo [options] [FILE.dlv]\n";
-        QTest::addRow("-h") << "-h"
-                            << "Usage: dalvo [options] [FILE.dlv]\n";
-        QTest::addRow("--version") << "--version"
-                                   << "Dalvo " DALVO_VERSION "\n";
+        for (const auto &[option, output] :
+             {std::pair{"--help", "Usage: dalvo [options] [FILE.dlv]\n"},
+              {"-h", "Usage: dalvo [options] [FILE.dlv]\n"},
+              {"--version", "Dalvo " DALVO_VERSION "\n"}})
+            QTest::addRow("%s", option) << QString(option) << QString(output);
     }
 
     void answers_without_display()
@@ -184,12 +185,10 @@ private slots:
         QFETCH(QString, scenario);
         QFETCH(bool, graph);
         Working_Folder folder;
-        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
-        QVERIFY(folder.Write(scenario, Lesson));
-        QStringList arguments = {
-            QStringLiteral("--export"), QStringLiteral("out.png"), QStringLiteral("--zoom"),
-            QStringLiteral("150"),      QStringLiteral("--mark"),  QStringLiteral("1:25"),
-            QStringLiteral("--mark"),   QStringLiteral("2:0"),     scenario};
+        QVERIFY(Lesson_Folder(folder, scenario));
+        QStringList arguments =
+            QStringLiteral("--export|out.png|--zoom|150|--mark|1:25|--mark|2:0").split(u'|');
+        arguments << scenario;
         if (graph)
             arguments << QStringLiteral("--graph");
         const Finished run = Run_Program(arguments, QDir::currentPath());
@@ -219,10 +218,9 @@ private slots:
     {
         Working_Folder folder;
         QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
-        const Finished run = Run_Program({QStringLiteral("--export"), QStringLiteral("x.gif"),
-                                          QStringLiteral("--until"), QStringLiteral("1"),
-                                          QStringLiteral("--slow"), QStringLiteral("lesson.dlv")},
-                                         QDir::currentPath());
+        const Finished run =
+            Run_Program(QStringLiteral("--export x.gif --until 1 --slow lesson.dlv").split(u' '),
+                        QDir::currentPath());
         QVERIFY2(run.exit_code == 0, qPrintable(run.err));
         const Media_Probe::Stream stream = Media_Probe::Probe(folder.File(QStringLiteral("x.gif")));
         QCOMPARE(stream.codec, QStringLiteral("gif"));
@@ -268,11 +266,10 @@ private slots:
         QFETCH(int, exit_code);
         QFETCH(QString, message);
         Working_Folder folder;
-        QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
+        QVERIFY(Lesson_Folder(folder, QStringLiteral("lesson.dlv")));
         QVERIFY(folder.Write(QStringLiteral("notes.dlv"), "Dalvo.exe V 1.1\r\n"));
         QVERIFY(folder.Write(QStringLiteral("short.dlv"), Lesson.left(40)));
         QVERIFY(folder.Write(QStringLiteral("out.png"), "the old picture"));
-        QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3"))));
         QVERIFY(QDir().mkpath(folder.File(QStringLiteral("unit 3.png"))));
         const QStringList before = folder.Entries();
 

@@ -42,9 +42,8 @@ private slots:
         QCOMPARE(history.Size(), 600);
         for (int tick : {0, 1, 299, 524, 599}) {
             QCOMPARE(history.Time(tick), 0.04f * static_cast<float>(tick));
-            QCOMPARE(history.Top(tick, 0, 0), Named(tick, 0, 0));
-            QCOMPARE(history.Top(tick, 5, 50), Named(tick, 5, 50));
-            QCOMPARE(history.Top(tick, 3, 17), Named(tick, 3, 17));
+            for (const auto &[row, ball] : {std::pair{0, 0}, {5, 50}, {3, 17}})
+                QCOMPARE(history.Top(tick, row, ball), Named(tick, row, ball));
             QCOMPARE(history.Ticked(tick, 0), tick % 2 == 0);
             QCOMPARE(history.Ticked(tick, 1), true);
             QCOMPARE(history.Ticked(tick, 2), false);
@@ -106,33 +105,16 @@ private slots:
     {
         QTest::addColumn<float>("f");
         QTest::addColumn<float>("c");
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("wavelength");
-        QTest::newRow("opening set-up") << 1.f << 10.f << " 1"
-                                        << " 1"
-                                        << " 10";
-        QTest::newRow("half a hertz") << .5f << 10.f << " .5"
-                                      << " 2"
-                                      << " 20";
-        QTest::newRow("2 Hz, slow medium") << 2.f << 5.f << " 2"
-                                           << " .5"
-                                           << " 2.5";
-        QTest::newRow("thirds in single precision") << .3f << 10.f << " .3"
-                                                    << " 3.333333"
-                                                    << " 33.33333";
-        QTest::newRow("fastest") << 2.f << 20.f << " 2"
-                                 << " .5"
-                                 << " 10";
-        QTest::newRow("no frequency") << 0.f << 10.f << " 0"
-                                      << "–"
-                                      << "–";
-        QTest::newRow("no speed") << 1.f << 0.f << " 1"
-                                  << " 1"
-                                  << "–";
+        QTest::addColumn<QString>("numbers"); // f | T | λ
+        QTest::newRow("opening set-up") << 1.f << 10.f << " 1| 1| 10";
+        QTest::newRow("half a hertz") << .5f << 10.f << " .5| 2| 20";
+        QTest::newRow("2 Hz, slow medium") << 2.f << 5.f << " 2| .5| 2.5";
+        QTest::newRow("thirds in single precision") << .3f << 10.f << " .3| 3.333333| 33.33333";
+        QTest::newRow("fastest") << 2.f << 20.f << " 2| .5| 10";
+        QTest::newRow("no frequency") << 0.f << 10.f << " 0|–|–";
+        QTest::newRow("no speed") << 1.f << 0.f << " 1| 1|–";
         QTest::newRow("a period past the single range")
-            << 1e-39f << 10.f << Simulation::Number_Text(1e-39f) << "–"
-            << "–";
+            << 1e-39f << 10.f << Simulation::Number_Text(1e-39f) + "|–|–";
     }
 
     void wave_numbers()
@@ -140,9 +122,7 @@ private slots:
         QFETCH(float, f);
         QFETCH(float, c);
         const Simulation::Wave_Numbers numbers = Simulation::Wave_Numbers_Of(f, c);
-        QTEST(numbers.Frequency, "frequency");
-        QTEST(numbers.Period, "period");
-        QTEST(numbers.Wavelength, "wavelength");
+        QTEST(numbers.Frequency + '|' + numbers.Period + '|' + numbers.Wavelength, "numbers");
     }
 };
 

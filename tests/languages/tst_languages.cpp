@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "languages/languages.h"
+#include "support/language_test_support.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -51,10 +52,7 @@ class tst_languages : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Dalvo"));
-        QCoreApplication::setApplicationName(QStringLiteral("tst_languages"));
-        QVERIFY2(QSettings().fileName().contains(QLatin1String("/.qttest/")),
+        QVERIFY2(Language_Test::Use_Test_Settings(QStringLiteral("tst_languages")),
                  qPrintable(QSettings().fileName()));
     }
 
@@ -68,10 +66,7 @@ private slots:
 
     void greek_and_english_are_shipped()
     {
-        QStringList shipped;
-        for (const Languages::Language &language : Languages::Shipped())
-            shipped << language.code + ' ' + language.name + ' ' + language.label;
-        QCOMPARE(shipped.join(", "), "el Ελληνικά ΕΛ, en English EN");
+        QCOMPARE(Language_Test::Shipped(), "el Ελληνικά ΕΛ, en English EN");
     }
 
     // What a start shows: a shipped --lang first, then the choice remembered, then Greek.
@@ -80,34 +75,22 @@ private slots:
         QTest::addColumn<QString>("remembered");
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("fresh installation") << ""
-                                            << ""
-                                            << "el";
-        QTest::addRow("English remembered") << "en"
-                                            << ""
-                                            << "en";
-        QTest::addRow("Greek remembered") << "el"
-                                          << ""
-                                          << "el";
-        QTest::addRow("--lang en") << ""
-                                   << "en"
-                                   << "en";
-        QTest::addRow("--lang el over English remembered") << "en"
-                                                           << "el"
-                                                           << "el";
-        QTest::addRow("--lang en over Greek remembered") << "el"
-                                                         << "en"
-                                                         << "en";
-        QTest::addRow("unknown --lang: the remembered") << "en"
-                                                        << "xx"
-                                                        << "en";
-        QTest::addRow("unknown --lang, nothing remembered") << ""
-                                                            << "xx"
-                                                            << "el";
-        QTest::addRow("unknown remembered") << "xx"
-                                            << ""
-                                            << "el";
+        const auto row = [](const char *name, const char *remembered, const char *requested,
+                            const char *shown) {
+            QTest::addRow("%s", name)
+                << QString(remembered) << QString(requested) << QString(shown);
+        };
+        row("fresh installation", "", "", "el");
+        row("English remembered", "en", "", "en");
+        row("Greek remembered", "el", "", "el");
+        row("--lang en", "", "en", "en");
+        row("--lang el over English remembered", "en", "el", "el");
+        row("--lang en over Greek remembered", "el", "en", "en");
+        row("unknown --lang: the remembered", "en", "xx", "en");
+        row("unknown --lang, nothing remembered", "", "xx", "el");
+        row("unknown remembered", "xx", "", "el");
     }
+
     void start()
     {
         QFETCH(QString, remembered);

@@ -118,11 +118,7 @@ private slots:
         QCOMPARE(pages.size(), 1);
         const QImage page =
             QImage(folder.filePath(pages.at(0))).convertToFormat(QImage::Format_RGB32);
-        QRect printed; // where the page is not paper white
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (qGray(page.pixel(x, y)) < 250)
-                    printed |= QRect(x, y, 1, 1);
+        const QRect printed = Window_Test::Printed_Area(page);
         QVERIFY(page.width() > page.height() && printed.width() > page.width() * 8 / 10);
         const double scale = double(printed.width()) / window.width();
 

@@ -170,22 +170,13 @@ private slots:
     }
 
     // Ctrl+E opens the dialog as the button does, and neither does while the run locks the set-up.
-    void opens_the_dialog_data()
-    {
-        QTest::addColumn<bool>("key");
-        QTest::addColumn<bool>("running");
-        QTest::newRow("button") << false << false;
-        QTest::newRow("Ctrl+E") << true << false;
-        QTest::newRow("Ctrl+E while running") << true << true;
-    }
+    void opens_the_dialog_data() { Window_Test::Button_Or_Key_Data("Ctrl+E"); }
     void opens_the_dialog()
     {
         QFETCH(bool, key);
         QFETCH(bool, running);
         frm_dalvo form;
-        QVERIFY(Window_Test::Activate(form));
-        if (running)
-            form.cmd_Go_Click();
+        QVERIFY(Window_Test::Activate(form, running));
         QCOMPARE(form.cmd_Export->isEnabled(), !running);
         QCOMPARE(form.cmd_Export->isEnabled(), form.cmd_Print->isEnabled());
         bool asked = false;
@@ -210,16 +201,12 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("PNG at 200 %") << "opt_Png"
-                                      << "png";
-        QTest::newRow("SVG") << "opt_Svg"
-                             << "svg";
-        QTest::newRow("PDF") << "opt_Pdf"
-                             << "pdf";
-        QTest::newRow("CSV, marked balls") << "opt_Csv_History"
-                                           << "csv";
-        QTest::newRow("CSV, all balls") << "opt_Csv_Positions"
-                                        << "csv";
+        for (const auto &[tag, option, suffix] : {std::array{"PNG at 200 %", "opt_Png", "png"},
+                                                  {"SVG", "opt_Svg", "svg"},
+                                                  {"PDF", "opt_Pdf", "pdf"},
+                                                  {"CSV, marked balls", "opt_Csv_History", "csv"},
+                                                  {"CSV, all balls", "opt_Csv_Positions", "csv"}})
+            QTest::newRow(tag) << QString(option) << QString(suffix);
     }
     void writes_each_format()
     {

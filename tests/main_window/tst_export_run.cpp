@@ -64,6 +64,12 @@ void Set_Lesson(frm_dalvo &form)
     form.cmd_Graph_Click();
 }
 
+// The run up to a time, at a zoom.
+Options Up_To(float until, int zoom = 100)
+{
+    return {.Zoom = zoom, .Until = until, .Slow = false, .Csv = {}};
+}
+
 // cmd_Go's click with the ticks given by hand, as the export gives them.
 void Start(frm_dalvo &form)
 {
@@ -133,9 +139,7 @@ private slots:
             Set_Lesson(form);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("out.gif"));
-        Options options;
-        options.Until = 0.4f;
-        QCOMPARE(Export_To_File(form, path, options), QString());
+        QCOMPARE(Export_To_File(form, path, Up_To(0.4f)), QString());
 
         const QList<Media_Probe::Gif_Frame> frames = Media_Probe::Read_Gif(path);
         QCOMPARE(frames.size(), 11);
@@ -188,11 +192,10 @@ private slots:
         QFETCH(int, hundredths);
         frm_dalvo form;
         QTemporaryDir folder;
-        Options options;
-        options.Zoom = zoom;
-        options.Slow = slow;
-        if (until >= 0)
-            options.Until = until;
+        const Options options{.Zoom = zoom,
+                              .Until = until >= 0 ? std::optional(until) : std::nullopt,
+                              .Slow = slow,
+                              .Csv = {}};
         // The progress counts the ticks' frames one by one, of their number.
         int reported = 0, of = 0;
         QCOMPARE(Export_To_File(form, folder.filePath(file), options,
@@ -238,12 +241,9 @@ private slots:
         const QImage picture = form.Render_Client_Area();
 
         QTemporaryDir folder;
-        Options options;
-        options.Until = 0.2f;
-        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.gif")), options),
+        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.gif")), Up_To(0.2f)),
                  QString());
-        options.Until = 0.8f;
-        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.png")), options),
+        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.png")), Up_To(0.8f)),
                  QString());
         QCOMPARE(Run_Of(form), before);
         QVERIFY(form.Render_Client_Area() == picture);
@@ -267,10 +267,7 @@ private slots:
         Set_Lesson(form);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("a.png"));
-        Options options;
-        options.Until = until;
-        options.Zoom = 150;
-        QCOMPARE(Export_To_File(form, path, options), QString());
+        QCOMPARE(Export_To_File(form, path, Up_To(until, 150)), QString());
         if (ticks > 0) {
             Start(form);
             Window_Test::Ticks(form, ticks);
@@ -299,10 +296,8 @@ private slots:
             QFile old(path);
             QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old file") > 0);
         }
-        Options options;
-        options.Until = 0.4f;
         QList<int> totals;
-        QCOMPARE(Export_To_File(form, path, options,
+        QCOMPARE(Export_To_File(form, path, Up_To(0.4f),
                                 [&totals](int done, int total) {
                                     totals << total;
                                     return done < 3;

@@ -161,24 +161,20 @@ private slots:
         QTest::addColumn<float>("t");      // the time of the last tick
         QTest::addColumn<int>("f0");       // hsc_f(0): wave 0's frequency in tenths of a hertz
         QTest::addColumn<bool>("refresh"); // Refresh_All after the ticks
-        QTest::newRow("t 0") << QList<int>{1, 0, 1, 0} << -1 << 1 << 0.0f << 10 << false;
+        QTest::newRow("t 0") << QList{1, 0, 1, 0} << -1 << 1 << 0.0f << 10 << false;
         QTest::newRow("t 0.04, row 1 hidden")
-            << QList<int>{1, 0, 1, 0} << 1 << 2 << 0.04f << 10 << false;
-        QTest::newRow("t 0.96, hidden row")
-            << QList<int>{1, 0, 1, 0} << 0 << 25 << 0.96f << 10 << false;
+            << QList{1, 0, 1, 0} << 1 << 2 << 0.04f << 10 << false;
+        QTest::newRow("t 0.96, hidden row") << QList{1, 0, 1, 0} << 0 << 25 << 0.96f << 10 << false;
         QTest::newRow("t 1, panel 2 unticked")
-            << QList<int>{1, 0, 0, 0} << -1 << 26 << 1.0f << 10 << false;
+            << QList{1, 0, 0, 0} << -1 << 26 << 1.0f << 10 << false;
         // A greyed box ticks its wave too; wave 1 comes in from the right.
-        QTest::newRow("t 1, wave 1 greyed")
-            << QList<int>{1, 2, 1, 0} << -1 << 26 << 1.0f << 10 << false;
-        QTest::newRow("t 3, waves 0 and 1")
-            << QList<int>{1, 1, 1, 0} << 3 << 76 << 3.0f << 10 << false;
-        QTest::newRow("t 2.4, all waves")
-            << QList<int>{1, 1, 1, 1} << 2 << 61 << 2.4f << 10 << false;
+        QTest::newRow("t 1, wave 1 greyed") << QList{1, 2, 1, 0} << -1 << 26 << 1.0f << 10 << false;
+        QTest::newRow("t 3, waves 0 and 1") << QList{1, 1, 1, 0} << 3 << 76 << 3.0f << 10 << false;
+        QTest::newRow("t 2.4, all waves") << QList{1, 1, 1, 1} << 2 << 61 << 2.4f << 10 << false;
         QTest::newRow("t 2.4, wave 0 at .5 Hz")
-            << QList<int>{1, 1, 1, 1} << -1 << 61 << 2.4f << 5 << false;
+            << QList{1, 1, 1, 1} << -1 << 61 << 2.4f << 5 << false;
         QTest::newRow("rest after a refresh")
-            << QList<int>{1, 1, 1, 1} << -1 << 30 << 1.16f << 10 << true;
+            << QList{1, 1, 1, 1} << -1 << 30 << 1.16f << 10 << true;
     }
 
     // Every ball stands where the core's tick for the same waves and time puts it: a component ball

@@ -16,6 +16,7 @@
 #include <cmath>
 
 using Simulation::Tick_History;
+using Window_Test::Count;
 
 namespace {
 
@@ -73,29 +74,9 @@ QMap<QString, QRect> Controls_Geometry(const frm_dalvo &form)
 
 // One channel well above the other two: the colour of a line, also where it is blended into its
 // background at its edges or on a page.
-bool Greenish(const QColor &seen)
-{
-    return seen.green() > seen.red() + 40 && seen.green() > seen.blue() + 40;
-}
-
-bool Reddish(const QColor &seen)
-{
-    return seen.red() > seen.green() + 60 && seen.red() > seen.blue() + 60;
-}
-
-bool Bluish(const QColor &seen)
-{
-    return seen.blue() > seen.red() + 60 && seen.blue() > seen.green() + 60;
-}
-
-template <class Test> int Count(const QImage &image, const QRect &rect, Test test)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-    return count;
-}
+const auto Greenish = [](const QColor &c) { return c.green() > std::max(c.red(), c.blue()) + 40; };
+const auto Reddish = [](const QColor &c) { return c.red() > std::max(c.green(), c.blue()) + 60; };
+const auto Bluish = [](const QColor &c) { return c.blue() > std::max(c.red(), c.green()) + 60; };
 
 bool Near(const QColor &seen, const QColor &wanted, int tolerance = 40)
 {
@@ -107,25 +88,19 @@ bool Near(const QColor &seen, const QColor &wanted, int tolerance = 40)
 // How many pixels of the image's rectangle are near a colour.
 int Count_Near(const QImage &image, const QRect &rect, const QColor &colour)
 {
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += Near(image.pixelColor(x, y), colour) ? 1 : 0;
-    return count;
+    return Count(image, rect, [&](const QColor &seen) { return Near(seen, colour); });
 }
 
 // The plot inside the strip at 100 %, from the strip's layout: time 0 .. 20 s across, and the
 // panels' displacement range up and down from its middle.
-QRect Plot_At_100()
+QRectF Plot_At_100()
 {
-    const QRectF twips = Graph_Strip::Plot_Twips;
-    return QRectF(twips.topLeft() / 15, twips.size() / 15).toRect();
+    return QRectF(Graph_Strip::Plot_Twips.topLeft() / 15, Graph_Strip::Plot_Twips.size() / 15);
 }
 
 QPoint Plot_Pixel(double t, double y, double half_range)
 {
-    const QRectF plot =
-        QRectF(Graph_Strip::Plot_Twips.topLeft() / 15, Graph_Strip::Plot_Twips.size() / 15);
+    const QRectF plot = Plot_At_100();
     return QPointF(plot.left() + plot.width() * t / 20,
                    plot.top() + plot.height() / 2 * (1 - y / half_range))
         .toPoint();
@@ -157,15 +132,7 @@ private slots:
         QCOMPARE(form.cmd_Graph->toolTip(), QStringLiteral("Γράφημα y–t (F8)"));
     }
 
-    void open_and_close_data()
-    {
-        QTest::addColumn<bool>("key");
-        QTest::addColumn<bool>("running");
-        QTest::newRow("button") << false << false;
-        QTest::newRow("F8") << true << false;
-        QTest::newRow("button during a run") << false << true;
-        QTest::newRow("F8 during a run") << true << true;
-    }
+    void open_and_close_data() { Window_Test::Button_Or_Key_Data("F8"); }
 
     // The client area grows downward by 3600 twips for the strip and shrinks back; no control
     // moves, and a run goes on.
@@ -174,9 +141,7 @@ private slots:
         QFETCH(bool, key);
         QFETCH(bool, running);
         frm_dalvo form;
-        QVERIFY(Window_Test::Activate(form));
-        if (running)
-            form.cmd_Go_Click();
+        QVERIFY(Window_Test::Activate(form, running));
         const QMap<QString, QRect> places = Controls_Geometry(form);
         const auto toggle = [&] {
             if (key)
@@ -204,28 +169,22 @@ private slots:
         QTest::addColumn<int>("ball");
         // The largest displacement from t = 5 s on; not checked where negative.
         QTest::addColumn<double>("swing");
-        Set_Up one;
-        one.boxes = {1, 0, 0, 0};
+        const Set_Up one{.boxes = {1, 0, 0, 0}};
         QTest::newRow("wave 0 alone, ball 0") << one << 1 << 0 << 5.0;
         QTest::newRow("wave 0 alone, ball 33") << one << 1 << 33 << 5.0;
         // λ = 20: from the two ends the waves meet in step at ball 25 and half a wavelength out
         // of step at balls 20 and 30.
-        Set_Up standing;
-        standing.boxes = {1, 1, 0, 0};
-        standing.speed = {20, 10};
+        const Set_Up standing{.boxes = {1, 1, 0, 0}, .speed = {20, 10}};
         QTest::newRow("standing wave, antinode 25") << standing << 1 << 25 << 10.0;
         QTest::newRow("standing wave, node 20") << standing << 1 << 20 << 0.0;
         QTest::newRow("standing wave, node 30") << standing << 1 << 30 << 0.0;
-        Set_Up lower;
-        lower.boxes = {0, 0, 1, 1};
-        lower.f_tenths = {10, 10, 10, 20};
-        lower.amplitude = {5, 5, 3, 7};
-        QTest::newRow("panel 2, 1 and 2 Hz, ball 40") << lower << 2 << 40 << -1.0;
-        Set_Up slow;
-        slow.boxes = {1, 0, 0, 1};
-        slow.f_tenths = {10, 10, 10, 5};
-        slow.speed = {10, 4};
-        QTest::newRow("panel 2, wave 3 alone, ball 7") << slow << 2 << 7 << 5.0;
+        QTest::newRow("panel 2, 1 and 2 Hz, ball 40") << Set_Up{.boxes = {0, 0, 1, 1},
+                                                                .f_tenths = {10, 10, 10, 20},
+                                                                .amplitude = {5, 5, 3, 7}}
+                                                      << 2 << 40 << -1.0;
+        QTest::newRow("panel 2, wave 3 alone, ball 7")
+            << Set_Up{.boxes = {1, 0, 0, 1}, .f_tenths = {10, 10, 10, 5}, .speed = {10, 4}} << 2
+            << 7 << 5.0;
     }
 
     // One point per tick, at the time the tick placed the balls for, equal to the wave formula;
@@ -287,10 +246,7 @@ private slots:
     // old wave up to the change and the new one after it.
     void speed_change_mid_run()
     {
-        Set_Up before;
-        before.boxes = {1, 0, 0, 0};
-        Set_Up after = before;
-        after.speed = {20, 10};
+        const Set_Up before{.boxes = {1, 0, 0, 0}}, after{.boxes = {1, 0, 0, 0}, .speed = {20, 10}};
         frm_dalvo form;
         Apply(form, before);
         form.Change_Ball_colour(30, 1);
@@ -318,7 +274,7 @@ private slots:
         form.Change_Ball_colour(25, 1);
         form.cmd_Graph_Click();
         Window_Test::Ticks(form, 400);
-        const QRect plot = Plot_At_100().translated(0, 736) - QMargins(2, 2, 2, 2);
+        const QRect plot = Plot_At_100().toRect().translated(0, 736) - QMargins(2, 2, 2, 2);
         QVERIFY(Count_Near(form.Render_Client_Area(), plot, Graph::Trace_Colour(0)) > 100);
 
         form.cmd_Back_Click();
@@ -399,16 +355,12 @@ private slots:
         QTest::addColumn<bool>("blue"); // wave 1 is ticked: its component is drawn
         // The panels' range up and down: 35 with panel 1 alone, 12.5 with both.
         QTest::addColumn<double>("half_range");
-        Set_Up standing;
-        standing.boxes = {1, 1, 0, 0};
-        standing.speed = {20, 10};
-        QTest::newRow("both waves of panel 1") << standing << true << 35.0;
-        Set_Up one = standing;
-        one.boxes = {1, 0, 0, 0};
-        QTest::newRow("wave 0 alone") << one << false << 35.0;
-        Set_Up two_panels = standing;
-        two_panels.boxes = {1, 1, 1, 0};
-        QTest::newRow("two panels") << two_panels << true << 12.5;
+        const auto standing = [](std::array<int, 4> boxes) {
+            return Set_Up{.boxes = boxes, .speed = {20, 10}};
+        };
+        QTest::newRow("both waves of panel 1") << standing({1, 1, 0, 0}) << true << 35.0;
+        QTest::newRow("wave 0 alone") << standing({1, 0, 0, 0}) << false << 35.0;
+        QTest::newRow("two panels") << standing({1, 1, 1, 0}) << true << 12.5;
     }
 
     // The trace lies where the formula puts it on the panels' scale, in the first trace's colour;
@@ -436,7 +388,7 @@ private slots:
                                 Graph::Trace_Colour(0)) > 0,
                      qPrintable(QString::number(k)));
         }
-        const QRect plot = Plot_At_100() - QMargins(2, 2, 2, 2);
+        const QRect plot = Plot_At_100().toRect() - QMargins(2, 2, 2, 2);
         // Wave 0 alone is its ball's resultant, which covers it.
         if (blue)
             QVERIFY(Count(strip, plot, Reddish) > 20);
@@ -477,21 +429,11 @@ private slots:
         QTest::addColumn<int>("wave");
         QTest::addColumn<int>("f_tenths");
         QTest::addColumn<int>("speed");
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("wavelength");
-        QTest::newRow("wave 0, 1 Hz, c 10") << 0 << 10 << 10 << " 1"
-                                            << " 1"
-                                            << " 10";
-        QTest::newRow("wave 1, 2 Hz, c 5") << 1 << 20 << 5 << " 2"
-                                           << " .5"
-                                           << " 2.5";
-        QTest::newRow("wave 2, .3 Hz, c 10") << 2 << 3 << 10 << " .3"
-                                             << " 3.333333"
-                                             << " 33.33333";
-        QTest::newRow("wave 3, .5 Hz, c 20") << 3 << 5 << 20 << " .5"
-                                             << " 2"
-                                             << " 40";
+        QTest::addColumn<QString>("captions"); // f | T | λ
+        QTest::newRow("wave 0, 1 Hz, c 10") << 0 << 10 << 10 << " 1| 1| 10";
+        QTest::newRow("wave 1, 2 Hz, c 5") << 1 << 20 << 5 << " 2| .5| 2.5";
+        QTest::newRow("wave 2, .3 Hz, c 10") << 2 << 3 << 10 << " .3| 3.333333| 33.33333";
+        QTest::newRow("wave 3, .5 Hz, c 20") << 3 << 5 << 20 << " .5| 2| 40";
     }
 
     // f, T = 1/f and λ = c/f of a wave and the speed of its panel follow the scroll bars, the
@@ -508,9 +450,10 @@ private slots:
         const auto named = [&](const char *name) {
             return form.findChild<Label *>(QStringLiteral("%1(%2)").arg(name).arg(wave));
         };
-        QTEST(named("lbl_Frequency")->Caption(), "frequency");
-        QTEST(named("lbl_Period")->Caption(), "period");
-        QTEST(named("lbl_Wavelength")->Caption(), "wavelength");
+        QTEST(QStringList({named("lbl_Frequency")->Caption(), named("lbl_Period")->Caption(),
+                           named("lbl_Wavelength")->Caption()})
+                  .join(u'|'),
+              "captions");
         QCOMPARE(form.lbl_Speed[i / 2]->Caption(), Simulation::Number_Text(speed));
         for (int ticked : {0, 1, 2, 0}) {
             form.chk_wave(wave)->Set_Value(ticked);
@@ -625,11 +568,7 @@ private slots:
                                    {"-png", "-r", "100", "-singlefile", pdf, pdf}),
                  0);
         const QImage page = QImage(pdf + ".png").convertToFormat(QImage::Format_RGB32);
-        QRect printed; // where the page is not paper white
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (qGray(page.pixel(x, y)) < 250)
-                    printed |= QRect(x, y, 1, 1);
+        const QRect printed = Window_Test::Printed_Area(page);
         const double proportion = double(printed.height()) / printed.width();
         QVERIFY2(qAbs(proportion - 976.0 / 1016) < 0.02, qPrintable(QString::number(proportion)));
         // The first trace's green is on the page, inside the strip.

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/language_test_support.h"
+#include "support/scenario_test_support.h"
 #include "support/window_test_support.h"
 
 #include "languages/languages.h"
@@ -79,23 +81,6 @@ int Room_For_Text(QWidget *w)
     return w->contentsRect().width();
 }
 
-// Everything the window's own control classes hold (twips, values, ball colours, ...), captions
-// aside.
-QStringList Held_Values(const frm_dalvo &form)
-{
-    QStringList values;
-    for (const QObject *item : form.findChildren<QObject *>()) {
-        const QMetaObject *meta = item->metaObject();
-        if (QLatin1String(meta->className()).startsWith(u'Q'))
-            continue;
-        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
-            if (QLatin1String(meta->property(i).name()) != QLatin1String("Caption"))
-                values << item->objectName() + '.' + meta->property(i).name() + '=' +
-                              meta->property(i).read(item).toString();
-    }
-    return values;
-}
-
 QMap<QString, QRect> Geometry(const QWidget &window)
 {
     QMap<QString, QRect> places;
@@ -115,10 +100,7 @@ class tst_language_switch : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Dalvo"));
-        QCoreApplication::setApplicationName(QStringLiteral("tst_language_switch"));
-        QVERIFY2(QSettings().fileName().contains(QLatin1String("/.qttest/")),
+        QVERIFY2(Language_Test::Use_Test_Settings(QStringLiteral("tst_language_switch")),
                  qPrintable(QSettings().fileName()));
     }
 
@@ -137,39 +119,21 @@ private slots:
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("greek");
         QTest::addColumn<QString>("english");
-        QTest::addRow("speed") << "Label1(1).text"
-                               << "Ταχύτητα διάδοσης:"
-                               << "Propagation speed:";
-        QTest::addRow("frequency") << "lbl_syxnot(2).text"
-                                   << "Συχνότητα:"
-                                   << "Frequency:";
-        QTest::addRow("amplitude") << "lbl_Platos(0).text"
-                                   << "Πλάτος:"
-                                   << "Amplitude:";
-        QTest::addRow("alpha") << "lbl_A(3).text"
-                               << "Α ="
-                               << "A =";
-        QTest::addRow("wave box") << "chk_wave4.text"
-                                  << "Κύμα 2"
-                                  << "Wave 2";
-        QTest::addRow("balls") << "chk_balls(1).text"
-                               << "Blue balls"
-                               << "Blue balls";
-        QTest::addRow("pace") << "cbo_Pace.item2"
-                              << "Αργή κίνηση (1/4)"
-                              << "Slow motion (1/4)";
-        QTest::addRow("wave name") << "hsc_A(2).name"
-                                   << "Πλάτος, κύμα 1, κάτω μέσο"
-                                   << "Amplitude, wave 1, lower medium";
-        QTest::addRow("go tip") << "cmd_Go.tip"
-                                << "Έναρξη (F5)"
-                                << "Start (F5)";
-        QTest::addRow("back tip") << "cmd_Back.tip"
-                                  << "Επαναφορά στο t = 0 (F7)"
-                                  << "Back to t = 0 (F7)";
-        QTest::addRow("title") << "title"
-                               << "Dalvo: New file"
-                               << "Dalvo: New file";
+        for (const auto &[tag, where, greek, english] : {
+                 std::array{"speed", "Label1(1).text", "Ταχύτητα διάδοσης:", "Propagation speed:"},
+                 {"frequency", "lbl_syxnot(2).text", "Συχνότητα:", "Frequency:"},
+                 {"amplitude", "lbl_Platos(0).text", "Πλάτος:", "Amplitude:"},
+                 {"alpha", "lbl_A(3).text", "Α =", "A ="},
+                 {"wave box", "chk_wave4.text", "Κύμα 2", "Wave 2"},
+                 {"balls", "chk_balls(1).text", "Blue balls", "Blue balls"},
+                 {"pace", "cbo_Pace.item2", "Αργή κίνηση (1/4)", "Slow motion (1/4)"},
+                 {"wave name", "hsc_A(2).name", "Πλάτος, κύμα 1, κάτω μέσο",
+                  "Amplitude, wave 1, lower medium"},
+                 {"go tip", "cmd_Go.tip", "Έναρξη (F5)", "Start (F5)"},
+                 {"back tip", "cmd_Back.tip", "Επαναφορά στο t = 0 (F7)", "Back to t = 0 (F7)"},
+                 {"title", "title", "Dalvo: New file", "Dalvo: New file"},
+             })
+            QTest::addRow("%s", tag) << QString(where) << QString(greek) << QString(english);
     }
     void texts()
     {
@@ -270,7 +234,7 @@ private slots:
         form.setWindowTitle(QStringLiteral("Dalvo: two waves.dlv"));
         form.cmd_Go_Click();
         Ticks(form, 30);
-        const QStringList held = Held_Values(form);
+        const QStringList held = Held_Values(form, {QStringLiteral("Caption")});
         const QMap<QString, QRect> places = Geometry(form);
         const float elapsed = form.Elapsed_Time();
         Switch_To(QStringLiteral("en"));
@@ -279,7 +243,7 @@ private slots:
         QCOMPARE(form.cbo_Pace->currentIndex(), 1);
         QCOMPARE(form.Module().File_Name, "/lesson/two waves.dlv");
         QCOMPARE(form.windowTitle(), "Dalvo: two waves.dlv");
-        QCOMPARE(Held_Values(form), held);
+        QCOMPARE(Held_Values(form, {QStringLiteral("Caption")}), held);
         QCOMPARE(Geometry(form), places);
         QCOMPARE(form.cmd_Go->toolTip(), "Pause (F5)");
         form.cmd_Go_Click();
@@ -288,10 +252,7 @@ private slots:
     // An open chooser changes language with the window; its English has no Greek letter.
     void chooser()
     {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(folder.path());
+        const Scenario_Test::Working_Folder folder;
         frm_dalvo form;
         form.cmd_Open_Click();
         QPointer<frm_Dalvo_Files> files = Loaded_Dalvo_Files(form);
@@ -309,7 +270,6 @@ private slots:
         Switch_To(QStringLiteral("el"));
         QCOMPARE(Texts(*files), greek);
         files->Unload();
-        QDir::setCurrent(before);
     }
 };
 

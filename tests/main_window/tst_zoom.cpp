@@ -9,25 +9,6 @@
 #include <QMessageBox>
 #include <QtTest>
 
-namespace {
-
-// Every property the window's own control classes declare (twips, panel units, items), by name.
-QStringList Held_Values(const frm_dalvo &form)
-{
-    QStringList values;
-    for (const QObject *item : form.findChildren<QObject *>()) {
-        const QMetaObject *meta = item->metaObject();
-        if (QLatin1String(meta->className()).startsWith(u'Q')) // Qt's own, not a control's
-            continue;
-        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
-            values << item->objectName() + '.' + meta->property(i).name() + '=' +
-                          meta->property(i).read(item).toString();
-    }
-    return values;
-}
-
-} // namespace
-
 class tst_zoom : public QObject
 {
     Q_OBJECT
@@ -60,7 +41,7 @@ private slots:
             form->chk_wave2->Set_Value(1);
             Window_Test::Ticks(*form, 40);
         }
-        QCOMPARE(Held_Values(zoomed), Held_Values(plain));
+        QCOMPARE(Window_Test::Held_Values(zoomed), Window_Test::Held_Values(plain));
     }
 
     void mouse_at_zoom_data()
