@@ -233,29 +233,31 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exit_code");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, const char *arguments, int exit_code,
-                            const char *message) {
-            QTest::addRow("%s", name) << QString::fromUtf8(arguments).split(QLatin1Char('|'))
-                                      << exit_code << QString::fromUtf8(message);
-        };
-        row("unknown extension", "--export|out.bmp|lesson.dlv", 2,
-            "dalvo: --export 'out.bmp': unknown file type");
-        row("bad zoom", "--export|out.png|--zoom|20|lesson.dlv", 2, "dalvo: --zoom '20'");
-        row("mark out of range", "--export|out.png|--mark|1:51|lesson.dlv", 2,
-            "dalvo: --mark '1:51'");
-        row("no such scenario", "--export|out.png|missing.dlv", 1,
-            "dalvo: missing.dlv: no such scenario file");
-        row("a folder for a scenario", "--export|out.png|unit 3", 1,
-            "dalvo: unit 3: no such scenario file");
-        row("not a scenario", "--export|out.png|notes.dlv", 1,
-            "dalvo: notes.dlv: This is not a dalvo.exe file");
-        row("a scenario that ends early", "--export|out.png|short.dlv", 1,
-            "dalvo: short.dlv: Problem during the opening");
-        row("no such folder", "--export|nowhere/out.png|lesson.dlv", 1,
-            "the folder @/nowhere does not exist");
-        row("a folder for OUT", "--export|unit 3.png|lesson.dlv", 1, "@/unit 3.png is a folder");
-        row("a folder that cannot be written", "--export|/proc/dalvo-out.png|lesson.dlv", 1,
-            "/proc/dalvo-out.png");
+        // A row a line: its name, the arguments (split at '|'), the exit code and what standard
+        // error says ('@' for the working folder), separated by tabs.
+        static constexpr char Refusals[] =
+            "unknown extension\t--export|out.bmp|lesson.dlv\t2\t"
+            "dalvo: --export 'out.bmp': unknown file type\n"
+            "bad zoom\t--export|out.png|--zoom|20|lesson.dlv\t2\tdalvo: --zoom '20'\n"
+            "mark out of range\t--export|out.png|--mark|1:51|lesson.dlv\t2\tdalvo: --mark '1:51'\n"
+            "no such scenario\t--export|out.png|missing.dlv\t1\t"
+            "dalvo: missing.dlv: no such scenario file\n"
+            "a folder for a scenario\t--export|out.png|unit 3\t1\t"
+            "dalvo: unit 3: no such scenario file\n"
+            "not a scenario\t--export|out.png|notes.dlv\t1\t"
+            "dalvo: notes.dlv: This is not a dalvo.exe file\n"
+            "a scenario that ends early\t--export|out.png|short.dlv\t1\t"
+            "dalvo: short.dlv: Problem during the opening\n"
+            "no such folder\t--export|nowhere/out.png|lesson.dlv\t1\t"
+            "the folder @/nowhere does not exist\n"
+            "a folder for OUT\t--export|unit 3.png|lesson.dlv\t1\t@/unit 3.png is a folder\n"
+            "a folder that cannot be written\t--export|/proc/dalvo-out.png|lesson.dlv\t1\t"
+            "/proc/dalvo-out.png\n";
+        for (const QString &line : QString::fromUtf8(Refusals).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList field = line.split('\t');
+            QTest::addRow("%s", qPrintable(field[0]))
+                << field[1].split('|') << field[2].toInt() << field[3];
+        }
     }
 
     // A bad request says so on standard error, ends with an error code and writes nothing: an
