@@ -99,7 +99,7 @@ void PictureBox::Paint(QPainter &painter)
 {
     repaint_asked_ = false;
     const double zoom = Zoom_Of(this);
-    const QRect outer(0, 0, Twips::To_Pixels(width_, zoom), Twips::To_Pixels(height_, zoom));
+    const QRect outer = Outer(zoom);
     const int border = Twips::To_Pixels(Border, zoom);
     const QRect interior = outer.adjusted(border, border, -border, -border);
     painter.fillRect(outer, Colours::To_QColor(back_colour_));

@@ -3,6 +3,7 @@
 
 #include "controls/ball_images.h"
 #include "controls/panel_items.h"
+#include "controls/twips.h"
 
 #include <QPen>
 #include <QTransform>
@@ -82,6 +83,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The panel as painted at a zoom, its border included: its size rounded as a whole, which
+    // can be a pixel less than the widget's, whose edges are rounded.
+    QRect Outer(double zoom) const
+    {
+        return QRect(0, 0, Twips::To_Pixels(width_, zoom), Twips::To_Pixels(height_, zoom));
+    }
     double Interior_Width() const { return width_ - 2 * Border; }
     double Interior_Height() const { return height_ - 2 * Border; }
     void Update_Mapping();

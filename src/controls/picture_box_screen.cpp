@@ -43,7 +43,7 @@ void PictureBox::Paint_Moved(QPainter &painter, double zoom)
 {
     repaint_asked_ = false;
     const int border = Twips::To_Pixels(Border, zoom);
-    const QRect interior = rect().adjusted(border, border, -border, -border);
+    const QRect interior = Outer(zoom).adjusted(border, border, -border, -border);
     painter.save();
     painter.setClipRect(interior);
     painter.translate(interior.topLeft());
