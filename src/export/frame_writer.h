@@ -36,6 +36,15 @@ protected:
         return false;
     }
     bool Failed() const { return !error_.isEmpty(); }
+    // Whether a writer opened on `path` for frames of `size` can take this frame; fails if not.
+    bool Takes_Frame(bool open, const QString &path, QSize size, const QImage &frame, int hold)
+    {
+        if (!open || Failed())
+            return Fail(QStringLiteral("Could not write %1: the file is not open").arg(path));
+        if (frame.size() != size || hold < 1)
+            return Fail(QStringLiteral("Could not write %1: a frame does not fit").arg(path));
+        return true;
+    }
 
 private:
     QString error_;

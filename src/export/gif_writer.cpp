@@ -70,10 +70,8 @@ public:
 
     bool Add_Frame(const QImage &frame, int hold) override
     {
-        if (!gif_ || Failed())
-            return Fail(QStringLiteral("Could not write %1: the file is not open").arg(path_));
-        if (frame.size() != size_ || hold < 1)
-            return Fail(QStringLiteral("Could not write %1: a frame does not fit").arg(path_));
+        if (!Takes_Frame(gif_ != nullptr, path_, size_, frame, hold))
+            return false;
         const QImage image = frame.convertToFormat(QImage::Format_RGB32);
         const bool first = previous_.isNull();
         QRect rect = first ? image.rect() : Changed_Rect(previous_, image);

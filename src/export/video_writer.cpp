@@ -154,10 +154,8 @@ public:
 
     bool Add_Frame(const QImage &frame, int hold) override
     {
-        if (!open_ || Failed())
-            return Fail(QStringLiteral("Could not write %1: the file is not open").arg(path_));
-        if (frame.size() != size_ || hold < 1)
-            return Fail(QStringLiteral("Could not write %1: a frame does not fit").arg(path_));
+        if (!Takes_Frame(open_, path_, size_, frame, hold))
+            return false;
         const QImage image = Even_Sized(frame, even_);
         if (const int error = av_frame_make_writable(frame_); error < 0)
             return Fail(Encoder_Error(error));
