@@ -101,6 +101,12 @@ public:
         if (!Put_Control(hold, first ? NO_TRANSPARENT_COLOR : palette.Transparent()))
             return false;
         ColorMapObject *map = local ? local->Map() : nullptr;
+        // giflib drops its copy of the last frame's local colours without freeing it when the
+        // next frame has none, so free that copy here.
+        if (!map && gif_->Image.ColorMap) {
+            GifFreeMapObject(gif_->Image.ColorMap);
+            gif_->Image.ColorMap = nullptr;
+        }
         const int put = EGifPutImageDesc(gif_, rect.left(), rect.top(), rect.width(), rect.height(),
                                          false, map);
         GifFreeMapObject(map);
