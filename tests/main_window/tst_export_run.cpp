@@ -77,22 +77,6 @@ void Start(frm_dalvo &form)
     form.Timer1->stop();
 }
 
-// What the window shows and holds of its run.
-QStringList Run_Of(frm_dalvo &form)
-{
-    const Simulation::Run_Observation seen = form.Run_Observed();
-    QStringList state = {
-        QString::number(form.Elapsed_Time()),   form.lbl_time->Caption(),
-        QString::number(form.History().Size()), QString::number(seen.timer_on),
-        QString::number(seen.clock_mode),       QString::number(seen.go_shows_start),
-        QString::number(seen.go_enabled),       QString::number(seen.clock_enabled),
-        QString::number(seen.back_enabled),     QString::number(seen.setup_locked)};
-    for (int ball = 0; ball < frm_dalvo::Balls; ++ball)
-        state << QString::number(form.Shape1[ball]->Top())
-              << QString::number(form.Shape2[ball]->Top());
-    return state;
-}
-
 } // namespace
 
 class tst_export_run : public QObject
@@ -214,41 +198,6 @@ private slots:
         QCOMPARE(qRound(stream.duration * 100), hundredths);
     }
 
-    void window_unchanged_data()
-    {
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<int>("clicks"); // on cmd_Go: 1 running, 2 paused
-        QTest::addRow("at rest") << 0 << 0;
-        QTest::addRow("paused mid-run") << 30 << 2;
-        QTest::addRow("running") << 12 << 1;
-        QTest::addRow("finished") << 501 << 1;
-    }
-
-    // After an animation and a picture of another time, the window's run is as it was: its time,
-    // balls, history, timer and buttons, and its picture.
-    void window_unchanged()
-    {
-        QFETCH(int, ticks);
-        QFETCH(int, clicks);
-        frm_dalvo form;
-        Set_Lesson(form);
-        if (clicks > 0)
-            form.cmd_Go_Click();
-        Window_Test::Ticks(form, ticks);
-        if (clicks > 1)
-            form.cmd_Go_Click();
-        const QStringList before = Run_Of(form);
-        const QImage picture = form.Render_Client_Area();
-
-        QTemporaryDir folder;
-        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.gif")), Up_To(0.2f)),
-                 QString());
-        QCOMPARE(Export_To_File(form, folder.filePath(QStringLiteral("a.png")), Up_To(0.8f)),
-                 QString());
-        QCOMPARE(Run_Of(form), before);
-        QVERIFY(form.Render_Client_Area() == picture);
-    }
-
     void picture_until_data()
     {
         QTest::addColumn<float>("until");
@@ -275,41 +224,6 @@ private slots:
                 form.cmd_Go_Click();
         }
         QVERIFY(Argb(QImage(path)) == Argb(Render_At_Zoom(form, 1.5)));
-    }
-
-    void cancel_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addRow("gif") << "out.gif";
-        QTest::addRow("mp4") << "out.mp4";
-        QTest::addRow("webm") << "out.webm";
-    }
-
-    // Cancelled from the progress, the export says so, writes nothing and keeps the old file.
-    void cancel()
-    {
-        QFETCH(QString, file);
-        frm_dalvo form;
-        QTemporaryDir folder;
-        const QString path = folder.filePath(file);
-        {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old file") > 0);
-        }
-        QList<int> totals;
-        QCOMPARE(Export_To_File(form, path, Up_To(0.4f),
-                                [&totals](int done, int total) {
-                                    totals << total;
-                                    return done < 3;
-                                }),
-                 Cancelled_Text());
-        QCOMPARE(totals, QList<int>({11, 11, 11}));
-        QCOMPARE(
-            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList{file});
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("the old file"));
     }
 };
 
