@@ -2,7 +2,6 @@
 #include "command_line/launch.h"
 #include "controls/colours.h"
 #include "controls/placement.h"
-#include "support/media_probe.h"
 #include "support/scenario_test_support.h"
 
 #include <QProcess>
@@ -150,7 +149,6 @@ private slots:
         QTest::addColumn<QString>("output");
         for (const auto &[option, output] :
              {std::pair{"--help", "Usage: dalvo [options] [FILE.dlv]\n"},
-              {"-h", "Usage: dalvo [options] [FILE.dlv]\n"},
               {"--version", "Dalvo " DALVO_VERSION "\n"}})
             QTest::addRow("%s", option) << QString(option) << QString(output);
     }
@@ -163,8 +161,6 @@ private slots:
         const Finished run = Run_Program({option}, folder.path());
         QCOMPARE(run.exit_code, 0);
         QVERIFY2(run.out.startsWith(output), qPrintable(run.out));
-        if (option != QLatin1String("--version"))
-            QVERIFY(run.out.contains(QLatin1String("--export <OUT>")));
         QCOMPARE(run.err, QString());
     }
 
@@ -213,21 +209,6 @@ private slots:
         QVERIFY(Picture_Of(written) != unmarked);
     }
 
-    // An animation from the command line: a second of the run, slow, one GIF frame per tick.
-    void export_animation()
-    {
-        Working_Folder folder;
-        QVERIFY(folder.Write(QStringLiteral("lesson.dlv"), Lesson));
-        const Finished run =
-            Run_Program(QStringLiteral("--export x.gif --until 1 --slow lesson.dlv").split(u' '),
-                        QDir::currentPath());
-        QVERIFY2(run.exit_code == 0, qPrintable(run.err));
-        const Media_Probe::Stream stream = Media_Probe::Probe(folder.File(QStringLiteral("x.gif")));
-        QCOMPARE(stream.codec, QStringLiteral("gif"));
-        QCOMPARE(stream.frames, 26);
-        QCOMPARE(qRound(stream.duration * 100), 26 * 16);
-    }
-
     void export_refused_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -238,8 +219,6 @@ private slots:
         static constexpr char Refusals[] =
             "unknown extension\t--export|out.bmp|lesson.dlv\t2\t"
             "dalvo: --export 'out.bmp': unknown file type\n"
-            "bad zoom\t--export|out.png|--zoom|20|lesson.dlv\t2\tdalvo: --zoom '20'\n"
-            "mark out of range\t--export|out.png|--mark|1:51|lesson.dlv\t2\tdalvo: --mark '1:51'\n"
             "no such scenario\t--export|out.png|missing.dlv\t1\t"
             "dalvo: missing.dlv: no such scenario file\n"
             "a folder for a scenario\t--export|out.png|unit 3\t1\t"
