@@ -113,34 +113,17 @@ private slots:
                 !Yellow(form->Shape2[25]) && !Yellow(form->Shape1[0]));
     }
 
-    void start_window_messages_data()
-    {
-        QTest::addColumn<QString>("given");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addRow("not a scenario") << "notes.dlv" << QStringList{Not_Dalvo};
-        QTest::addRow("no such file") << "missing.dlv" << QStringList{Opening, Opening, Not_Dalvo};
-        QTest::addRow("a folder") << "unit 3" << QStringList{Opening, Opening, Not_Dalvo};
-    }
-
-    // A scenario that cannot be read shows the chooser's boxes, in its order, over the window.
+    // A scenario that is not there shows the chooser's boxes, in its order, over the window.
     void start_window_messages()
     {
-        QFETCH(QString, given);
-        QFETCH(QStringList, boxes);
         Working_Folder folder;
-        QVERIFY(Lesson_Folder(folder, QStringLiteral("lesson.dlv")));
-        QVERIFY(folder.Write(QStringLiteral("notes.dlv"), "Dalvo.exe V 1.1\r\n"));
-
         Message_Box_Watcher watcher;
         Command_Line::Request request;
-        request.Scenario = given;
+        request.Scenario = QStringLiteral("missing.dlv");
         const std::unique_ptr<frm_dalvo> form = Command_Line::Start_Window(request);
-        Compare_Sorry_Boxes(watcher, boxes);
+        Compare_Sorry_Boxes(watcher, {Opening, Opening, Not_Dalvo});
         QVERIFY(!Loaded_Dalvo_Files(*form));
-        if (boxes.back() == Not_Dalvo) {
-            QCOMPARE(form->windowTitle(), QStringLiteral("Dalvo: New file"));
-            QCOMPARE(form->lbl_c1->Caption(), QStringLiteral("10"));
-        }
+        QCOMPARE(form->windowTitle(), QStringLiteral("Dalvo: New file"));
     }
 
     void answers_without_display_data()
@@ -164,37 +147,24 @@ private slots:
         QCOMPARE(run.err, QString());
     }
 
-    void export_png_data()
-    {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<bool>("graph");
-        QTest::addRow("beside OUT") << "lesson.dlv" << false;
-        // Opening it makes its folder the current one; OUT is still named from where it started.
-        QTest::addRow("in a folder below") << "unit 3/lesson.dlv" << false;
-        QTest::addRow("with the graph strip") << "lesson.dlv" << true;
-    }
-
     // The PNG the program writes without a display is the window's picture at that zoom, with the
-    // scenario loaded and the balls marked.
+    // scenario loaded, the balls marked and the strip open. Opening the scenario makes its folder
+    // the current one; OUT is still named from where the program started.
     void export_png()
     {
-        QFETCH(QString, scenario);
-        QFETCH(bool, graph);
+        const QString scenario = QStringLiteral("unit 3/lesson.dlv");
         Working_Folder folder;
         QVERIFY(Lesson_Folder(folder, scenario));
-        QStringList arguments =
-            QStringLiteral("--export|out.png|--zoom|150|--mark|1:25|--mark|2:0").split(u'|');
-        arguments << scenario;
-        if (graph)
-            arguments << QStringLiteral("--graph");
-        const Finished run = Run_Program(arguments, QDir::currentPath());
+        const Finished run = Run_Program(
+            QStringLiteral("--export|out.png|--zoom|150|--mark|1:25|--mark|2:0|--graph").split(u'|')
+                << scenario,
+            QDir::currentPath());
         QVERIFY2(run.exit_code == 0, qPrintable(run.err));
         QVERIFY2(!run.err.contains(QLatin1String("dalvo:")), qPrintable(run.err));
-        QCOMPARE(QDir(folder.File(QStringLiteral("unit 3"))).entryList(QDir::Files).size(),
-                 scenario.startsWith(QLatin1String("unit 3/")) ? 1 : 0);
+        QCOMPARE(QDir(folder.File(QStringLiteral("unit 3"))).entryList(QDir::Files).size(), 1);
         const QImage written(folder.File(QStringLiteral("out.png")));
         // The strip adds 240 pixels at 100 %.
-        QCOMPARE(written.size(), QSize(1524, graph ? 1104 + 360 : 1104));
+        QCOMPARE(written.size(), QSize(1524, 1104 + 360));
 
         // The same set-up by hand in this process: the chooser, then two clicks' marking.
         frm_dalvo form;
@@ -203,8 +173,7 @@ private slots:
         const QImage unmarked = Picture_Of(Render_At_Zoom(form, 1.5));
         form.Change_Ball_colour(25, 1);
         form.Change_Ball_colour(0, 2);
-        if (graph)
-            form.cmd_Graph_Click();
+        form.cmd_Graph_Click();
         QVERIFY(Picture_Of(written) == Picture_Of(Render_At_Zoom(form, 1.5)));
         QVERIFY(Picture_Of(written) != unmarked);
     }
