@@ -75,7 +75,6 @@ private slots:
         QTest::addColumn<Marks>("marks");
         QTest::addColumn<int>("ticks");
         QTest::addRow("none") << Marks{} << 3;
-        QTest::addRow("panel 1") << Marks{{1, 0}} << 5;
         QTest::addRow("panel 2 then 1, no ticks") << Marks{{2, 50}, {1, 7}} << 0;
         QTest::addRow("three over a run") << Marks{{1, 50}, {2, 0}, {2, 25}} << 501;
     }
@@ -113,7 +112,6 @@ private slots:
     {
         QTest::addColumn<int>("ticks");
         QTest::addRow("at rest") << 0;
-        QTest::addRow("after one tick") << 1;
         QTest::addRow("after a run") << 501;
     }
     void positions()
