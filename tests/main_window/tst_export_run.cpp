@@ -104,21 +104,12 @@ private slots:
         QCOMPARE(Ticks_To(form, until), ticks);
     }
 
-    void gif_frames_data()
-    {
-        QTest::addColumn<bool>("lesson");
-        QTest::addRow("the start-up set-up") << false;
-        QTest::addRow("a lesson with marks and the graph") << true;
-    }
-
     // Each frame read back by Qt's GIF reader is the window itself, run tick by tick: frame 0 at
     // t = 0, frame k after k ticks, every pixel of a colour the palette holds exact.
     void gif_frames()
     {
-        QFETCH(bool, lesson);
         frm_dalvo form;
-        if (lesson)
-            Set_Lesson(form);
+        Set_Lesson(form);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("out.gif"));
         QCOMPARE(Export_To_File(form, path, Up_To(0.4f)), QString());
@@ -141,15 +132,13 @@ private slots:
     void read_back_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<float>("until"); // negative: the whole run
+        QTest::addColumn<float>("until");
         QTest::addColumn<int>("zoom");
         QTest::addColumn<bool>("slow");
         QTest::addColumn<QString>("codec");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("frames");
         QTest::addColumn<int>("hundredths");
-        QTest::addRow("mp4, the whole run")
-            << "out.mp4" << -1.0f << 100 << false << "h264" << QSize(1016, 736) << 501 << 2004;
         QTest::addRow("mp4 at 150 %%")
             << "out.mp4" << 0.2f << 150 << false << "h264" << QSize(1524, 1104) << 6 << 24;
         QTest::addRow("gif, slow")
@@ -170,10 +159,7 @@ private slots:
         QFETCH(int, hundredths);
         frm_dalvo form;
         QTemporaryDir folder;
-        const Options options{.Zoom = zoom,
-                              .Until = until >= 0 ? std::optional(until) : std::nullopt,
-                              .Slow = slow,
-                              .Csv = {}};
+        const Options options{.Zoom = zoom, .Until = until, .Slow = slow, .Csv = {}};
         // The progress counts the ticks' frames one by one, of their number.
         int reported = 0, of = 0;
         QCOMPARE(Export_To_File(form, folder.filePath(file), options,
