@@ -101,7 +101,6 @@ private slots:
         QVERIFY(form->isVisible());
         QCOMPARE(form->windowTitle(), QStringLiteral("Dalvo: ") + QFileInfo(file).fileName());
         QCOMPARE(form->lbl_c1->Caption(), QStringLiteral(" 7"));
-        QCOMPARE(form->chk_wave2->Value(), 1);
         QCOMPARE(form->Module().File_Name, QFileInfo(folder.File(file)).absoluteFilePath());
         QVERIFY(!Loaded_Dalvo_Files(*form));
         // As with the chooser, the file's folder is the current one afterwards.
