@@ -109,14 +109,10 @@ private slots:
         QTest::addRow("unknown option") << Split("--frobnicate") << "Unknown option 'frobnicate'.";
         QTest::addRow("two scenarios")
             << Split("a.dlv b.dlv") << "one scenario file at a time, not 2";
-        QTest::addRow("export without a name")
-            << Split("--export") << "Missing value after '--export'.";
         QTest::addRow("unknown extension")
             << Split("--export out.bmp")
             << "--export 'out.bmp': unknown file type; the name ends in .png, .svg, .pdf, .csv, "
                ".gif, .mp4 or .webm";
-        QTest::addRow("no extension")
-            << Split("--export out") << "--export 'out': unknown file type";
         QTest::addRow("zoom in words") << Split("--zoom big")
                                        << "--zoom 'big': give a whole number of percent from 50 "
                                           "to 300";

@@ -75,7 +75,6 @@ private slots:
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
         QTest::addColumn<QString>("what"); // a line, panel 1's background or the window's face
-        QTest::newRow("two: Line1x(4)") << true << 743 << 70 << "line";
         QTest::newRow("two: Line2(4) at -10") << true << 666 << 638 << "line";
         QTest::newRow("two: the strip between") << true << 820 << 340 << "face";
         QTest::newRow("one: Line1(0) at 30") << false << 666 << 102 << "line";
