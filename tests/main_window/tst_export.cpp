@@ -135,8 +135,8 @@ private slots:
         QVERIFY(folder_.isValid());
     }
 
-    // In the top row right of cmd_Exit, its size, clear of every other control; named for a
-    // screen reader with its key.
+    // In the top row right of cmd_Exit, its size, clear of every other control, with its picture.
+    // Its name and key are tst_frm_dalvo's.
     void button()
     {
         frm_dalvo form;
