@@ -121,17 +121,13 @@ private slots:
         QTest::addColumn<QString>("english");
         for (const auto &[tag, where, greek, english] : {
                  std::array{"speed", "Label1(1).text", "Ταχύτητα διάδοσης:", "Propagation speed:"},
-                 {"frequency", "lbl_syxnot(2).text", "Συχνότητα:", "Frequency:"},
-                 {"amplitude", "lbl_Platos(0).text", "Πλάτος:", "Amplitude:"},
                  {"alpha", "lbl_A(3).text", "Α =", "A ="},
                  {"wave box", "chk_wave4.text", "Κύμα 2", "Wave 2"},
                  {"balls", "chk_balls(1).text", "Blue balls", "Blue balls"},
                  {"pace", "cbo_Pace.item2", "Αργή κίνηση (1/4)", "Slow motion (1/4)"},
                  {"wave name", "hsc_A(2).name", "Πλάτος, κύμα 1, κάτω μέσο",
                   "Amplitude, wave 1, lower medium"},
-                 {"go tip", "cmd_Go.tip", "Έναρξη (F5)", "Start (F5)"},
                  {"back tip", "cmd_Back.tip", "Επαναφορά στο t = 0 (F7)", "Back to t = 0 (F7)"},
-                 {"title", "title", "Dalvo: New file", "Dalvo: New file"},
              })
             QTest::addRow("%s", tag) << QString(where) << QString(greek) << QString(english);
     }
