@@ -154,8 +154,6 @@ private slots:
         QTest::addColumn<float>("t");      // the time of the last tick
         QTest::addColumn<int>("f0");       // hsc_f(0): wave 0's frequency in tenths of a hertz
         QTest::addColumn<bool>("refresh"); // Refresh_All after the ticks
-        QTest::newRow("t 0.04, row 1 hidden")
-            << QList{1, 0, 1, 0} << 1 << 2 << 0.04f << 10 << false;
         QTest::newRow("t 0.96, hidden row") << QList{1, 0, 1, 0} << 0 << 25 << 0.96f << 10 << false;
         QTest::newRow("t 1, panel 2 unticked")
             << QList{1, 0, 0, 0} << -1 << 26 << 1.0f << 10 << false;
