@@ -8,7 +8,6 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace Scenario_Test;

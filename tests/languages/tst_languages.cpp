@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QtTest>
 

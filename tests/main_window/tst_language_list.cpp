@@ -5,7 +5,6 @@
 
 #include <QMenu>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QtTest>
 
 // With a third translation built in (German, two texts of it translated), the program offers it

@@ -9,10 +9,8 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Window_Test;
