@@ -142,19 +142,32 @@ private slots:
         QCOMPARE(Texts(form).value(where), greek);
     }
 
-    // In English no Greek letter is left, and switching back gives every Greek text as it was.
+    // In English no Greek letter is left, in the window or an open chooser, and switching back
+    // gives every Greek text as it was.
     void english_and_back()
     {
+        const Scenario_Test::Working_Folder folder;
         frm_dalvo form;
-        const QMap<QString, QString> greek = Texts(form);
+        form.cmd_Open_Click();
+        QPointer<frm_Dalvo_Files> files = Loaded_Dalvo_Files(form);
+        QVERIFY(files);
+        const QMap<QString, QString> greek = Texts(form), greek_files = Texts(*files);
+        QCOMPARE(greek_files.value("Label1.text"), "Όνομα αρχείου:");
+        QCOMPARE(greek_files.value("cmd_OK.text"), "Open");
         Switch_To(QStringLiteral("en"));
-        const QMap<QString, QString> english = Texts(form);
+        const QMap<QString, QString> english = Texts(form), english_files = Texts(*files);
         QCOMPARE(english.keys(), greek.keys());
-        for (auto it = english.cbegin(); it != english.cend(); ++it)
-            QVERIFY2(!Has_Greek(it.value()), qPrintable(it.key() + ": " + it.value()));
+        for (const QMap<QString, QString> *texts : {&english, &english_files})
+            for (auto it = texts->cbegin(); it != texts->cend(); ++it)
+                QVERIFY2(!Has_Greek(it.value()), qPrintable(it.key() + ": " + it.value()));
         QVERIFY(!Has_Greek(Commands::About_Text()));
+        QCOMPARE(english_files.value("Label3.text"), "Folders:");
+        QCOMPARE(english_files.value("cmd_OK.text"), "Open");
+        QCOMPARE(english_files.value("title"), "Opening dalvo file ....");
         Switch_To(QStringLiteral("el"));
         QCOMPARE(Texts(form), greek);
+        QCOMPARE(Texts(*files), greek_files);
+        files->Unload();
     }
 
     // At 100 % every English text fits the room its control leaves for it.
@@ -241,29 +254,6 @@ private slots:
         QCOMPARE(Geometry(form), places);
         QCOMPARE(form.cmd_Go->toolTip(), "Pause (F5)");
         form.cmd_Go_Click();
-    }
-
-    // An open chooser changes language with the window; its English has no Greek letter.
-    void chooser()
-    {
-        const Scenario_Test::Working_Folder folder;
-        frm_dalvo form;
-        form.cmd_Open_Click();
-        QPointer<frm_Dalvo_Files> files = Loaded_Dalvo_Files(form);
-        QVERIFY(files);
-        const QMap<QString, QString> greek = Texts(*files);
-        QCOMPARE(greek.value("Label1.text"), "Όνομα αρχείου:");
-        QCOMPARE(greek.value("cmd_OK.text"), "Open");
-        Switch_To(QStringLiteral("en"));
-        const QMap<QString, QString> english = Texts(*files);
-        for (auto it = english.cbegin(); it != english.cend(); ++it)
-            QVERIFY2(!Has_Greek(it.value()), qPrintable(it.key() + ": " + it.value()));
-        QCOMPARE(english.value("Label3.text"), "Folders:");
-        QCOMPARE(english.value("cmd_OK.text"), "Open");
-        QCOMPARE(english.value("title"), "Opening dalvo file ....");
-        Switch_To(QStringLiteral("el"));
-        QCOMPARE(Texts(*files), greek);
-        files->Unload();
     }
 };
 
