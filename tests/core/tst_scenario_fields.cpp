@@ -113,6 +113,9 @@ private slots:
 
         QTest::addRow("Greek") << QStringLiteral("Κύμα ΐ")
                                << QByteArray("\"\xCA\xFD\xEC\xE1 \xC0\"\r\n");
+        // Bytes the code page leaves undefined come back as they were.
+        QTest::addRow("undefined bytes")
+            << (QString(QChar(0xF8D2)) + QChar(0xF8FF)) << QByteArray("\"\xD2\xFF\"\r\n");
         QTest::addRow("Cyrillic") << QStringLiteral("Ж") << QByteArray();
         QTest::addRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray();
     }
