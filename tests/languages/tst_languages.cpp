@@ -122,7 +122,8 @@ private slots:
         QVERIFY(Languages::Switch(*qApp, QStringLiteral("el")));
         QCOMPARE_GE(counter.changes, 1);
         QCOMPARE(Translated_Frequency(), "Συχνότητα:");
-        QCOMPARE(qApp->findChildren<QTranslator *>().size(), 0);
+        // Greek is the source language: only Qt's own texts may keep a translator.
+        QCOMPARE(qApp->findChildren<QTranslator *>().size(), Qt_Translation_Files().size());
         qApp->removeEventFilter(&counter);
     }
 

@@ -252,6 +252,11 @@ private slots:
         QCOMPARE(Geometry(form), places);
         QCOMPARE(form.cmd_Go->toolTip(), "Pause (F5)");
         form.cmd_Go_Click();
+        // Switched during a clock step from the pause, cmd_Go still offers to go on.
+        form.cmd_Clock_Click();
+        Ticks(form, 2);
+        Switch_To(QStringLiteral("el"));
+        QCOMPARE(form.cmd_Go->toolTip(), "Συνέχεια (F5)");
     }
 };
 
