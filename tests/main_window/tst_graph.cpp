@@ -2,7 +2,6 @@
 // The y-t graph: the strip under the panels, the traces of the marked balls as the balls took
 // them, and each wave's period and wavelength.
 #include "controls/twips.h"
-#include "core/number_text.h"
 #include "main_window/frm_dalvo.h"
 #include "main_window/graph_strip.h"
 #include "support/message_box_watcher.h"
@@ -318,41 +317,32 @@ private slots:
         QVERIFY2(differ < 60, qPrintable(QString::number(differ)));
     }
 
-    void numbers_data()
-    {
-        QTest::addColumn<int>("wave");
-        QTest::addColumn<int>("f_tenths");
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<QString>("captions"); // f | T | λ
-        QTest::newRow("wave 0, 1 Hz, c 10") << 0 << 10 << 10 << " 1| 1| 10";
-        QTest::newRow("wave 1, 2 Hz, c 5") << 1 << 20 << 5 << " 2| .5| 2.5";
-        QTest::newRow("wave 2, .3 Hz, c 10") << 2 << 3 << 10 << " .3| 3.333333| 33.33333";
-        QTest::newRow("wave 3, .5 Hz, c 20") << 3 << 5 << 20 << " .5| 2| 40";
-    }
-
-    // f, T = 1/f and λ = c/f of a wave and the speed of its panel follow the scroll bars, the
-    // speed after the frequency; a wave's numbers show while it is ticked.
+    // f, T = 1/f and λ = c/f of each wave and the speed of each panel follow the scroll bars,
+    // from start-up on, the frequency after the speed and the speed after the frequency; a wave's
+    // numbers show while it is ticked.
     void numbers()
     {
-        QFETCH(int, wave);
-        QFETCH(int, f_tenths);
-        QFETCH(int, speed);
         frm_dalvo form;
-        const auto i = static_cast<std::size_t>(wave);
-        form.hsc_f[i]->Set_Value(f_tenths);
-        (wave < 2 ? form.hsc_c1 : form.hsc_c2)->Set_Value(speed);
-        const auto named = [&](const char *name) {
-            return form.findChild<Label *>(QStringLiteral("%1(%2)").arg(name).arg(wave));
+        const auto captions = [&form] {
+            QStringList shown; // f|T|λ of each wave, then the speeds
+            for (std::size_t i = 0; i < 4; ++i)
+                shown << form.lbl_Frequency[i]->Caption() + u'|' + form.lbl_Period[i]->Caption() +
+                             u'|' + form.lbl_Wavelength[i]->Caption();
+            return shown << form.lbl_Speed[0]->Caption() << form.lbl_Speed[1]->Caption();
         };
-        QTEST(QStringList({named("lbl_Frequency")->Caption(), named("lbl_Period")->Caption(),
-                           named("lbl_Wavelength")->Caption()})
-                  .join(u'|'),
-              "captions");
-        QCOMPARE(form.lbl_Speed[i / 2]->Caption(), Simulation::Number_Text(speed));
+        QCOMPARE(captions(),
+                 QStringList({" 1| 1| 10", " 1| 1| 10", " 1| 1| 10", " 1| 1| 10", " 10", " 10"}));
+        form.hsc_f[3]->Set_Value(5);
+        form.hsc_c2->Set_Value(20);
+        QCOMPARE(form.lbl_Wavelength[3]->Caption(), " 40"); // before any other change shows it
+        form.hsc_c1->Set_Value(5);
+        form.hsc_f[1]->Set_Value(20);
+        QCOMPARE(captions(),
+                 QStringList({" 1| 1| 5", " 2| .5| 2.5", " 1| 1| 20", " .5| 2| 40", " 5", " 20"}));
         for (int ticked : {0, 1, 2, 0}) {
-            form.chk_wave(wave)->Set_Value(ticked);
-            QCOMPARE(form.lbl_Period[i]->isHidden(), ticked == 0);
-            QCOMPARE(form.lbl_Wavelength[i]->isHidden(), ticked == 0);
+            form.chk_wave(3)->Set_Value(ticked);
+            QCOMPARE(form.lbl_Period[3]->isHidden(), ticked == 0);
+            QCOMPARE(form.lbl_Wavelength[3]->isHidden(), ticked == 0);
         }
     }
 
