@@ -103,8 +103,6 @@ public:
 
         if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
             return QStringLiteral("the run control is in no known state");
-        if (!form.hsc_c1->isEnabled() || !form.hsc_c2->isEnabled())
-            return QStringLiteral("a speed scroll bar is disabled");
         if (QApplication::activeModalWidget())
             return QStringLiteral("a message box was left open");
         return {};
