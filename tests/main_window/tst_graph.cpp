@@ -108,7 +108,6 @@ private slots:
     void button()
     {
         frm_dalvo form;
-        QVERIFY(!form.Graph_Shown());
         const QRect button = form.cmd_Graph->geometry();
         QVERIFY(form.rect().contains(button));
         QCOMPARE(button.size(), QSize(33, 33));
