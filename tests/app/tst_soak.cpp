@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
-#include <cmath>
 #include <random>
 
 namespace {
@@ -95,12 +94,6 @@ public:
         if (form.cbo_Pace->currentIndex() == 0 &&
             (form.Timer1->interval() != 5 || form.Timer1->isSingleShot()))
             return QStringLiteral("the maximum pace is not the 5 ms timer");
-        for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2,
-                                &form.Shape21, &form.Shape22})
-            for (const Shape *ball : *row)
-                if (!std::isfinite(ball->Top()) || !std::isfinite(ball->Left()))
-                    return ball->objectName() + QStringLiteral(" is not at a finite place");
-
         if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
             return QStringLiteral("the run control is in no known state");
         if (QApplication::activeModalWidget())
