@@ -42,7 +42,6 @@ private slots:
     {
         QTest::addColumn<int>("zoom");
         QTest::addColumn<int>("ball");
-        QTest::newRow("150 %, ball 25") << 150 << 25;
         QTest::newRow("50 %, ball 0") << 50 << 0;
         QTest::newRow("300 %, ball 50") << 300 << 50;
     }
