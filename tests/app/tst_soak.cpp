@@ -8,11 +8,9 @@
 #include "support/message_box_watcher.h"
 #include "support/scenario_test_support.h"
 
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
-#include <cmath>
 #include <random>
 
 namespace {
@@ -71,8 +69,14 @@ public:
             static constexpr Qt::Key Run_Keys[] = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7};
             return Key(form, Run_Keys[Pick(3)]);
         }
-        case 14:
-            return Zoom_Key(form);
+        case 14: {
+            // The zoom keys and presentation mode's.
+            static constexpr QKeyCombination Zoom_Keys[] = {
+                Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Minus, Qt::CTRL | Qt::Key_0,
+                QKeyCombination(Qt::Key_F11), QKeyCombination(Qt::Key_Escape)};
+            const QKeyCombination key = Zoom_Keys[Pick(5)];
+            return Key(form, key.key(), key.keyboardModifiers());
+        }
         default: {
             // The timer's ticks, as many as a moment of a lesson delivers.
             const int ticks = 1 + Pick(40);
@@ -86,66 +90,18 @@ public:
     // Empty when every invariant holds, else what broke.
     QString Broken(frm_dalvo &form) const
     {
-        if (QString broken = Broken_Clock(form); !broken.isEmpty())
-            return broken;
-        if (QString broken = Broken_View(form); !broken.isEmpty())
-            return broken;
-        for (const auto *row : {&form.Shape1, &form.Shape11, &form.Shape12, &form.Shape2,
-                                &form.Shape21, &form.Shape22})
-            for (const Shape *ball : *row)
-                if (!std::isfinite(ball->Top()) || !std::isfinite(ball->Left()))
-                    return ball->objectName() + QStringLiteral(" is not at a finite place");
-
+        // A pace picked after any other action leaves the maximum pace the 5 ms timer as always.
+        if (form.cbo_Pace->currentIndex() == 0 &&
+            (form.Timer1->interval() != 5 || form.Timer1->isSingleShot()))
+            return QStringLiteral("the maximum pace is not the 5 ms timer");
         if (Simulation::Matching_Run_States(form.Run_Observed()).isEmpty())
             return QStringLiteral("the run control is in no known state");
-        if (!form.hsc_c1->isEnabled() || !form.hsc_c2->isEnabled())
-            return QStringLiteral("a speed scroll bar is disabled");
         if (QApplication::activeModalWidget())
             return QStringLiteral("a message box was left open");
         return {};
     }
 
 private:
-    // The clock goes in whole ticks of 0.04 s, and a run that passed End_Time is over: it stops at
-    // the next whole second and goes on only a second at a time. The maximum pace is the 5 ms
-    // timer as always.
-    static QString Broken_Clock(frm_dalvo &form)
-    {
-        const double hundredths = static_cast<double>(form.Elapsed_Time()) * 100;
-        if (std::fabs(hundredths - std::round(hundredths)) > 1e-3 ||
-            std::llround(hundredths) % 4 != 0)
-            return QStringLiteral("Elapsed_Time %1 is not whole ticks").arg(form.Elapsed_Time());
-        if (form.Elapsed_Time() > form.End_Time() &&
-            (form.Clock_Mode() == 0 || form.cmd_Go->isEnabled()))
-            return QStringLiteral("the run goes on past the end at %1").arg(form.Elapsed_Time());
-        if (form.cbo_Pace->currentIndex() == 0 &&
-            (form.Timer1->interval() != 5 || form.Timer1->isSingleShot()))
-            return QStringLiteral("the maximum pace is not the 5 ms timer");
-        return {};
-    }
-
-    // The zoom the keys asked for, and the window's size at it: 1016 x 736 pixels at 100 %; in
-    // presentation mode the whole screen.
-    QString Broken_View(frm_dalvo &form) const
-    {
-        if (form.Presenting() != presenting_)
-            return QStringLiteral("presentation mode is %1").arg(form.Presenting() ? "on" : "off");
-        if (presenting_) {
-            if (!form.isFullScreen() || form.size() != form.screen()->geometry().size())
-                return QStringLiteral("presentation mode does not fill the screen");
-            return {};
-        }
-        if (form.Zoom() != zoom_)
-            return QStringLiteral("the zoom is %1 %, not %2 %").arg(form.Zoom()).arg(zoom_);
-        const QSize size(1016 * zoom_ / 100, 736 * zoom_ / 100);
-        if (form.size() != size)
-            return QStringLiteral("the window is %1 x %2 at %3 %")
-                .arg(form.size().width())
-                .arg(form.size().height())
-                .arg(zoom_);
-        return {};
-    }
-
     int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
 
     QString Click(QWidget *control)
@@ -179,33 +135,6 @@ private:
         if (form.cbo_Pace->isEnabled())
             form.cbo_Pace->setCurrentIndex(pace);
         return QStringLiteral("pace %1").arg(pace);
-    }
-
-    // The zoom keys, with what each should do: a step of 25 % within 50..300 %, or back to 100 %,
-    // each leaving presentation mode for the zoom it had; F11 in and out of presentation mode,
-    // Esc out of it only.
-    QString Zoom_Key(frm_dalvo &form)
-    {
-        switch (Pick(5)) {
-        case 0:
-            zoom_ = std::min(zoom_ + 25, 300);
-            presenting_ = false;
-            return Key(form, Qt::Key_Plus, Qt::ControlModifier);
-        case 1:
-            zoom_ = std::max(zoom_ - 25, 50);
-            presenting_ = false;
-            return Key(form, Qt::Key_Minus, Qt::ControlModifier);
-        case 2:
-            zoom_ = 100;
-            presenting_ = false;
-            return Key(form, Qt::Key_0, Qt::ControlModifier);
-        case 3:
-            presenting_ = !presenting_;
-            return Key(form, Qt::Key_F11);
-        default:
-            presenting_ = false;
-            return Key(form, Qt::Key_Escape);
-        }
     }
 
     QString Click_Panel(PictureBox *panel)
@@ -242,8 +171,6 @@ private:
     }
 
     std::mt19937 random_;
-    int zoom_ = 100;
-    bool presenting_ = false;
 };
 
 } // namespace

