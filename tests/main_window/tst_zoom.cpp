@@ -156,6 +156,7 @@ private slots:
         QTest::newRow("Ctrl+=") << 100 << QStringList{"Ctrl+="} << 125;
         QTest::newRow("Ctrl+Minus") << 100 << QStringList{"Ctrl+-"} << 75;
         QTest::newRow("between steps, up") << 110 << QStringList{"Ctrl++"} << 125;
+        QTest::newRow("between steps, down") << 110 << QStringList{"Ctrl+-"} << 100;
         QTest::newRow("up at the top") << 300 << QStringList{"Ctrl++"} << 300;
         QTest::newRow("down at the bottom") << 50 << QStringList{"Ctrl+-"} << 50;
         QTest::newRow("Ctrl+0") << 275 << QStringList{"Ctrl+0"} << 100;
