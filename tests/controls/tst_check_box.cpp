@@ -24,7 +24,6 @@ private slots:
         QTest::newRow("clear to greyed") << 0 << 2 << int(Qt::PartiallyChecked) << 1;
         QTest::newRow("greyed to clear") << 2 << 0 << int(Qt::Unchecked) << 1;
         QTest::newRow("checked to checked") << 1 << 1 << int(Qt::Checked) << 0;
-        QTest::newRow("greyed to greyed") << 2 << 2 << int(Qt::PartiallyChecked) << 0;
         QTest::newRow("3 refused") << 2 << 3 << int(Qt::PartiallyChecked) << -1;
         QTest::newRow("-1 refused") << 1 << -1 << int(Qt::Checked) << -1;
     }
@@ -64,8 +63,6 @@ private slots:
         QTest::newRow("clear, mouse") << 0 << true << 1;
         QTest::newRow("checked, mouse") << 1 << true << 0;
         QTest::newRow("greyed, mouse") << 2 << true << 1;
-        QTest::newRow("greyed, space") << 2 << false << 1;
-        QTest::newRow("checked, space") << 1 << false << 0;
     }
 
     // A user's click toggles between clear and checked, never to greyed, and raises the event once.
