@@ -28,7 +28,6 @@ private slots:
         const QString none;
         QTest::newRow("no error") << QStringList{""} << none << none;
         QTest::newRow("the first of two") << QStringList{"first", "", "second"} << none << "first";
-        QTest::newRow("after a handler without") << QStringList{"", "second"} << none << "second";
         QTest::newRow("the setting's own") << QStringList{""} << "own"
                                            << "own";
     }
