@@ -26,10 +26,8 @@ private slots:
         QTest::addColumn<double>("zoom");
         QTest::addColumn<int>("pixels");        // the picture's side as shown, 16 at 100 %
         QTest::addColumn<bool>("zoomed_first"); // the picture set while the window is zoomed
-        QTest::newRow("100 %") << 1.0 << 16 << false;
         QTest::newRow("200 %") << 2.0 << 32 << false;
         QTest::newRow("150 %") << 1.5 << 24 << false;
-        QTest::newRow("75 %") << 0.75 << 12 << false;
         QTest::newRow("200 %, set while zoomed") << 2.0 << 32 << true;
     }
 

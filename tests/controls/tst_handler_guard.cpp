@@ -27,9 +27,7 @@ private slots:
         QTest::addColumn<QString>("reaches");      // what reaches the setting's code; "" is none
         const QString none;
         QTest::newRow("no error") << QStringList{""} << none << none;
-        QTest::newRow("one error") << QStringList{"first"} << none << "first";
         QTest::newRow("the first of two") << QStringList{"first", "", "second"} << none << "first";
-        QTest::newRow("after a handler without") << QStringList{"", "second"} << none << "second";
         QTest::newRow("the setting's own") << QStringList{""} << "own"
                                            << "own";
     }

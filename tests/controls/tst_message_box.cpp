@@ -59,7 +59,6 @@ private slots:
         const int answer = Message_Box(nullptr, QStringLiteral("four"), QStringLiteral("V"), style);
         QCOMPARE(watcher.Texts(), QStringList{QStringLiteral("four")});
         QCOMPARE(answer, (style & 0x0F) == Ok_Cancel ? Other_Answer : Ok_Answer);
-        QCOMPARE(outer_told.size(), 2);
     }
 };
 

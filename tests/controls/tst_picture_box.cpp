@@ -74,10 +74,6 @@ private slots:
         const QRectF box(900, 1215, 180, 243);
         QCOMPARE(ball.Box(), box);
         QCOMPARE(line.Twips_Line(), line_twips);
-        QCOMPARE(ball.Left(), float(user.x()));
-        QCOMPARE(ball.Top(), float(user.y()));
-        QCOMPARE(ball.Width(), float(user.width()));
-        QCOMPARE(ball.Height(), float(user.height()));
 
         Set_Scale(panel, Scale{262, -50, 25});
         QCOMPARE(ball.Box(), box);

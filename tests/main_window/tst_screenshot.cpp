@@ -18,7 +18,8 @@ std::pair<QColor, double> Patch(const QImage &image, const PictureBox *panel, co
     int red = 0, green = 0, blue = 0, dark = 0;
     for (int dy = -3; dy <= 3; ++dy)
         for (int dx = -3; dx <= 3; ++dx) {
-            const QColor p = Pixel_At_Twips(image, centre.x() + 15 * dx, centre.y() + 15 * dy);
+            const QColor p = image.pixelColor(qRound((centre.x() + 15 * dx) / 15.0),
+                                              qRound((centre.y() + 15 * dy) / 15.0));
             red += p.red();
             green += p.green();
             blue += p.blue();
@@ -52,7 +53,7 @@ private slots:
             const QPointF free(panel->Left() + PictureBox::Border + 1200,
                                panel->Top() + PictureBox::Border +
                                    panel->User_To_Twips().map(QPointF(0, 7.5)).y());
-            QCOMPARE(Pixel_At_Twips(image, free.x(), free.y()),
+            QCOMPARE(image.pixelColor(qRound(free.x() / 15.0), qRound(free.y() / 15.0)),
                      Colours::To_QColor(panel->BackColor()));
         }
         // Black under a white hatch: dark on the whole.

@@ -33,16 +33,9 @@ private slots:
         QTest::addColumn<bool>("by_content");
         QTest::addColumn<bool>("scenario");
         const bool scenario = true, text = false;
-        const QByteArray unquoted = Start_Up_Bytes.mid(1).replace("0\"\r\n", "0\r\n");
         QTest::addRow("by name") << "lesson.dlv" << QByteArray("any bytes") << false << scenario;
         QTest::addRow("by name in capitals") << "LESSON.DLV" << QByteArray() << false << scenario;
         QTest::addRow("by the first line") << "lesson.txt" << Start_Up_Bytes << true << scenario;
-        QTest::addRow("by the first line without quotes")
-            << "lesson" << unquoted << true << scenario;
-        QTest::addRow("another version")
-            << "notes.txt" << QByteArray("\"Dalvo.exe V 1.1\"\r\n\"10\"\r\n") << true << text;
-        QTest::addRow("other letter case")
-            << "notes.txt" << QByteArray("\"dalvo.exe V 1.0\"\r\n\"10\"\r\n") << true << text;
         QTest::addRow("the magic further on")
             << "notes.txt" << QByteArray("A line\r\n\"Dalvo.exe V 1.0\"\r\n") << true << text;
     }
@@ -64,23 +57,6 @@ private slots:
                                                                  : QMimeDatabase::MatchDefault);
         // The database holds no other types here: what is no scenario has no type of its own.
         QCOMPARE(found.name() == QLatin1String("application/x-dalvo-scenario"), scenario);
-    }
-
-    // What a file manager shows beside a scenario: the icon, and the kind in English or Greek;
-    // a text editor may open it too.
-    void description()
-    {
-        const QMimeType type =
-            QMimeDatabase().mimeTypeForName(QStringLiteral("application/x-dalvo-scenario"));
-        QVERIFY(type.isValid());
-        QCOMPARE(type.iconName(), QStringLiteral("dalvo"));
-        QCOMPARE(type.globPatterns(), QStringList{QStringLiteral("*.dlv")});
-        QVERIFY(type.inherits(QStringLiteral("text/plain")));
-        QLocale::setDefault(QLocale(QLocale::English));
-        QCOMPARE(type.comment(), QStringLiteral("Dalvo scenario"));
-        QLocale::setDefault(QLocale(QLocale::Greek));
-        QCOMPARE(type.comment(), QStringLiteral("Σενάριο Dalvo"));
-        QLocale::setDefault(QLocale::c());
     }
 };
 

@@ -26,12 +26,6 @@ inline QString Output_Path(const QString &file_name)
     return QDir(folder).filePath(file_name);
 }
 
-// The pixel at a point given in twips of the window's client area.
-inline QColor Pixel_At_Twips(const QImage &image, double x, double y)
-{
-    return image.pixelColor(qRound(x / 15.0), qRound(y / 15.0));
-}
-
 // Every property the window's own control classes declare (twips, values, panel units, items, ball
 // colours ...) but those named, by object and name.
 inline QStringList Held_Values(const frm_dalvo &form, const QStringList &left_out = {})
