@@ -31,8 +31,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::newRow("single .04") << Number_Text(0.04f) << " .04";
-        QTest::newRow("single 1/3") << Number_Text(1 / 3.f) << " .3333333";
-        QTest::newRow("single 15") << Number_Text(15.f) << " 15";
         QTest::newRow("single 12345678") << Number_Text(12345678.f) << " 1.234568E+07";
         QTest::newRow("double 2/3") << Number_Text(2 / 3.0) << " .666666666666667";
         QTest::newRow("double -.5") << Number_Text(-0.5) << "-.5";
@@ -52,22 +50,17 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<double>("number");
         QTest::newRow("leading blank") << QStringLiteral(" -.5") << -0.5;
-        QTest::newRow("letters after") << QStringLiteral("5abc") << 5.0;
         QTest::newRow("decimal comma") << QStringLiteral("1,5") << 1.0;
         QTest::newRow("inf") << QStringLiteral("inf") << 0.0;
-        QTest::newRow("nan") << QStringLiteral("nan") << 0.0;
         QTest::newRow("0x10") << QStringLiteral("0x10") << 0.0;
         QTest::newRow("empty") << QString() << 0.0;
-        QTest::newRow("abc") << QStringLiteral("abc") << 0.0;
         QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << DBL_MAX;
         QTest::newRow("exponent E+07") << QStringLiteral(" 1E+07") << 1e7;
-        QTest::newRow("exponent e2") << QStringLiteral("1.5e2x") << 150.0;
         QTest::newRow("exponent D3") << QStringLiteral("1D3") << 1000.0;
         QTest::newRow("exponent -1") << QStringLiteral("-2.5e-1") << -0.25;
         QTest::newRow("exponent without digits") << QStringLiteral("2E+") << 2.0;
         QTest::newRow("exponent beyond doubles") << QStringLiteral("1E400") << DBL_MAX;
         QTest::newRow("exponent below doubles") << QStringLiteral(".01E-399") << 0.0;
-        QTest::newRow("single written, read back") << Number_Text(12345678.f) << 12345680.0;
     }
 
     void reading()
