@@ -62,8 +62,8 @@ private slots:
     void clear_starts_afresh()
     {
         Tick_History history;
-        history.Record(0, Named_Rows(0));
-        history.Record(0.04f, Named_Rows(1));
+        history.Record(0, Named_Rows(0), {});
+        history.Record(0.04f, Named_Rows(1), {});
         history.Clear();
         QCOMPARE(history.Clears(), quint64(1));
         // As many ticks as before: only the count of clears tells the new ones from the old.
@@ -71,6 +71,7 @@ private slots:
         history.Record(0.04f, Named_Rows(8));
         QCOMPARE(history.Size(), 2);
         QCOMPARE(history.Top(1, 1, 1), Named(8, 1, 1));
+        QVERIFY(history.Ticked(0, 0));
     }
 
     // f as the caption gives it, T = 1/f and λ = c/f worked out by hand.
